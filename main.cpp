@@ -1,0 +1,13 @@
+// Smekalka: nine thinking exercises for young children.
+#include <QApplication>
+
+#include "runtime/qt/host.h"
+#include "runtime/qt/pictures.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("smekalka"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Смекалка"));
+    QApplication::setWindowIcon(smk::qt::windowIcon());
+    return smk::qt::runProgram();
+}

@@ -1,0 +1,58 @@
+#include "host.h"
+
+#include <QApplication>
+
+#include "fonts.h"
+#include "units.h"
+
+namespace smk::qt {
+
+QtHost::QtHost() { loadFonts(); }
+QtHost::~QtHost() = default;
+
+void QtHost::created(Screen& s) { windows_[&s] = std::make_unique<ScreenWindow>(s); }
+
+void QtHost::shown(Screen& s, bool firstTime) {
+    ScreenWindow* w = window(s);
+    if (!w) return;
+    if (firstTime) w->centreOnDisplay();
+    w->show();
+    w->raise();
+    w->activateWindow();
+    w->focusFirst();
+}
+
+void QtHost::hidden(Screen& s) {
+    if (ScreenWindow* w = window(s)) w->hide();
+}
+
+void QtHost::changed(Screen& s, int control) {
+    ScreenWindow* w = window(s);
+    if (!w || control < 0) return;
+    const Control& c = s.def().controls[static_cast<std::size_t>(control)];
+    w->update(controlRect(c).adjusted(-1, -1, 1, 1));
+}
+
+void QtHost::ended() {
+    for (auto& [screen, w] : windows_) w->hide();
+    QCoreApplication::exit(0);
+}
+
+ScreenWindow* QtHost::window(const Screen& s) const {
+    auto it = windows_.find(&s);
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+ScreenWindow* QtHost::window(App& app, std::string_view name) const {
+    Screen* s = app.find(name);
+    return s ? window(*s) : nullptr;
+}
+
+int runProgram() {
+    QtHost host;
+    App app(host);
+    app.start();
+    return QApplication::exec();
+}
+
+}  // namespace smk::qt

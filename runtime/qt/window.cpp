@@ -1,0 +1,167 @@
+#include "window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "fonts.h"
+#include "pictures.h"
+#include "runtime/hittest.h"
+#include "runtime/layout.h"
+#include "units.h"
+#include "widgets.h"
+
+namespace smk::qt {
+
+ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen) {
+    const ScreenDef& def = screen.def();
+    setWindowTitle(qstr(def.Caption));
+    setWindowIcon(windowIcon());
+    setFixedSize(pxRound(def.ClientWidth), pxRound(def.ClientHeight));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+
+    widgets_.assign(def.controls.size(), nullptr);
+    // Windowed controls are created last stored first, so that the first stored ends on top.
+    for (int i = static_cast<int>(def.controls.size()) - 1; i >= 0; --i) {
+        const Control& c = def.controls[static_cast<std::size_t>(i)];
+        if (c.kind == Kind::CommandButton) {
+            auto* b = new Button(c, this);
+            connect(b, &QPushButton::clicked, this, [this, i] { screen_.click(i); });
+            widgets_[static_cast<std::size_t>(i)] = b;
+        } else if (c.kind == Kind::TextBox) {
+            auto* f = new Field(c, this);
+            connect(f, &QLineEdit::textChanged, this, [this, i](const QString& t) {
+                screen_.typed(i, std::u16string(reinterpret_cast<const char16_t*>(t.utf16()), static_cast<std::size_t>(t.size())));
+            });
+            widgets_[static_cast<std::size_t>(i)] = f;
+        }
+        if (QWidget* w = widgets_[static_cast<std::size_t>(i)]) {
+            w->raise();
+            w->installEventFilter(this);
+        }
+    }
+    // Tab order by TabIndex; Qt wraps from the last to the first.
+    const std::vector<int> order = focusOrder(def);
+    for (std::size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(widgets_[static_cast<std::size_t>(order[k - 1])], widgets_[static_cast<std::size_t>(order[k])]);
+}
+
+QWidget* ScreenWindow::widget(int control) const {
+    if (control < 0 || static_cast<std::size_t>(control) >= widgets_.size()) return nullptr;
+    return widgets_[static_cast<std::size_t>(control)];
+}
+
+void ScreenWindow::focusFirst() {
+    if (QWidget* w = widget(screen_.focused())) w->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenWindow::centreOnDisplay() {
+    QScreen* display = QWidget::screen() ? QWidget::screen() : QGuiApplication::primaryScreen();
+    if (!display) return;
+    const QRect area = display->availableGeometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+}
+
+bool ScreenWindow::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::FocusIn) {
+        for (std::size_t i = 0; i < widgets_.size(); ++i)
+            if (widgets_[i] == o) screen_.setFocused(static_cast<int>(i));
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void ScreenWindow::paintEvent(QPaintEvent* e) {
+    QPainter p(this);
+    p.setClipRegion(e->region());
+    p.fillRect(rect(), qcolor(screen_.def().backColor()));
+    for (int i = static_cast<int>(screen_.def().controls.size()) - 1; i >= 0; --i) paintControl(p, i);
+}
+
+void ScreenWindow::paintControl(QPainter& p, int i) {
+    const Control& c = screen_.def().controls[static_cast<std::size_t>(i)];
+    const LiveControl& s = screen_.state(i);
+    switch (c.kind) {
+    case Kind::CommandButton:
+    case Kind::TextBox:
+        return;
+    case Kind::Line: {
+        QPen pen(qcolor(c.borderColor()));
+        pen.setWidth(c.BorderWidth > 0 ? c.BorderWidth : 1);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        p.drawLine(point(c.X1, c.Y1), point(c.X2, c.Y2));
+        return;
+    }
+    case Kind::Shape: {
+        p.setPen(QPen(qcolor(c.borderColor()), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(controlRect(c)).adjusted(0.5, 0.5, -0.5, -0.5));
+        return;
+    }
+    case Kind::Image: {
+        if (!s.visible || !s.picture) return;
+        const QRectF r = controlRectF(c);
+        const QSizeF size = c.Stretch ? r.size() : naturalSize(*s.picture);
+        p.save();
+        p.setClipRect(r, Qt::IntersectClip);
+        p.drawPixmap(r.topLeft(), picture(*s.picture, size, devicePixelRatioF()));
+        p.restore();
+        return;
+    }
+    case Kind::Label: {
+        if (!s.visible) return;
+        const QRectF r = controlRectF(c);
+        if (c.opaque()) p.fillRect(r, qcolor(c.backColor()));
+        if (c.BorderStyle == 1) {
+            p.setPen(QPen(QColor(0, 0, 0), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+        if (s.caption.empty() || !c.Font) return;
+        QtMeasurer m;
+        auto lines = layoutCaption(s.caption, *c.Font, r.width(), r.height(), c.Alignment, false, m);
+        p.save();
+        p.setClipRect(r, Qt::IntersectClip);
+        p.setFont(qfont(*c.Font));
+        p.setPen(qcolor(c.foreColor()));
+        const double ascent = metrics(*c.Font).ascent();
+        for (const auto& l : lines) p.drawText(r.topLeft() + QPointF(l.x, l.y + ascent), qstr(l.text));
+        p.restore();
+        return;
+    }
+    }
+}
+
+void ScreenWindow::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    pressed_ = hitTest(screen_, twips(e->position().x()), twips(e->position().y()));
+}
+
+void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return;
+    const int under = hitTest(screen_, twips(e->position().x()), twips(e->position().y()));
+    const int pressed = pressed_;
+    pressed_ = -2;
+    if (under >= 0 && under == pressed) screen_.click(under);
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* e) {
+    // Closing through the frame: an exercise acts like its "Меню", the menu like "Выход".
+    e->ignore();
+    App& app = screen_.app();
+    if (app.ended()) {
+        e->accept();
+        return;
+    }
+    if (&screen_ == app.live(0)) {
+        app.endProgram();
+    } else {
+        app.hideScreen(screen_.def().name);
+        app.showScreen(app.screens()[0]->name);
+    }
+}
+
+}  // namespace smk::qt

@@ -1,0 +1,8 @@
+// Exercise 3: not built yet; the menu's task button does nothing until it is.
+#include "screens.h"
+
+namespace smk::screens {
+
+const ScreenDef* FrmZ3() { return nullptr; }
+
+}  // namespace smk::screens

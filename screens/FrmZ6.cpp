@@ -1,0 +1,8 @@
+// Exercise 6: not built yet; the menu's task button does nothing until it is.
+#include "screens.h"
+
+namespace smk::screens {
+
+const ScreenDef* FrmZ6() { return nullptr; }
+
+}  // namespace smk::screens

@@ -1,0 +1,8 @@
+// Exercise 9: not built yet; the menu's task button does nothing until it is.
+#include "screens.h"
+
+namespace smk::screens {
+
+const ScreenDef* FrmZ9() { return nullptr; }
+
+}  // namespace smk::screens

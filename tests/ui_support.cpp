@@ -1,0 +1,64 @@
+#include "ui_support.h"
+
+#include <QTest>
+
+#include "runtime/qt/units.h"
+
+namespace smk::test {
+
+Screen& Program::open(std::string_view name) {
+    // The task button whose number matches the exercise: "FrmZ3" is opened by "Command3".
+    std::string cmd = "Command" + std::string(name.substr(4));
+    button("Main", cmd)->click();
+    QCoreApplication::processEvents();
+    return screen(name);
+}
+
+QPushButton* Program::button(std::string_view s, std::string_view control) {
+    return qobject_cast<QPushButton*>(window(s)->widget(screen(s).def().find(control)));
+}
+
+QLineEdit* Program::field(std::string_view s, std::string_view control) {
+    return qobject_cast<QLineEdit*>(window(s)->widget(screen(s).def().find(control)));
+}
+
+void Program::clickControl(std::string_view s, std::string_view control, int index) {
+    const Control& c = screen(s).def().controls[static_cast<std::size_t>(screen(s).def().find(control, index))];
+    QTest::mouseClick(window(s), Qt::LeftButton, {}, qt::controlRect(c).center());
+}
+
+void Program::clickAt(std::string_view s, std::int32_t x, std::int32_t y) {
+    QTest::mouseClick(window(s), Qt::LeftButton, {}, QPoint(qt::pxRound(x), qt::pxRound(y)));
+}
+
+bool Program::visible(std::string_view s, std::string_view control, int index) {
+    return screen(s).state(screen(s).def().find(control, index)).visible;
+}
+
+std::u16string Program::caption(std::string_view s, std::string_view control, int index) {
+    return screen(s).state(screen(s).def().find(control, index)).caption;
+}
+
+std::vector<std::string> Program::visibleScreens() {
+    std::vector<std::string> v;
+    for (Screen* s : app.visible()) {
+        if (auto* w = host.window(*s); w && w->isVisible()) v.emplace_back(s->def().name);
+    }
+    return v;
+}
+
+void typeText(QWidget* w, const QString& text) {
+    for (QChar ch : text) QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), {});
+}
+
+QString q(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+
+QImage render(QWidget* w, qreal dpr) {
+    QImage img((w->size() * dpr), QImage::Format_ARGB32);
+    img.setDevicePixelRatio(dpr);
+    img.fill(Qt::transparent);
+    w->render(&img);
+    return img;
+}
+
+}  // namespace smk::test
