@@ -1,6 +1,7 @@
 #include "host.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 #include "fonts.h"
 #include "units.h"
@@ -17,7 +18,7 @@ void QtHost::shown(Screen& s, bool firstTime) {
     if (!w) return;
     if (firstTime) w->centreOnDisplay();
     w->show();
-    w->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();  // offscreen has no stacking
     w->activateWindow();
     w->focusFirst();
 }
