@@ -38,7 +38,9 @@ TEST(Program, MainComesFirstAndEveryScreenHasItsName) {
     ASSERT_NE(all[0], nullptr);
     EXPECT_EQ(all[0]->name, "Main");
     for (std::size_t i = 1; i < all.size(); ++i)
-        if (all[i]) EXPECT_EQ(all[i]->name, "FrmZ" + std::to_string(i));
+        if (all[i]) {
+            EXPECT_EQ(all[i]->name, "FrmZ" + std::to_string(i));
+        }
 }
 
 TEST(Tables, NamesUniqueTabIndicesComplete) {
@@ -47,8 +49,10 @@ TEST(Tables, NamesUniqueTabIndicesComplete) {
         std::vector<int> tabs;
         for (const Control& c : s->controls) {
             EXPECT_TRUE(names.insert({c.name, c.Index}).second) << s->name << ": " << c.name << " twice";
-            if (c.kind == Kind::Label || isWindowed(c.kind)) tabs.push_back(c.TabIndex);
-            if (c.kind == Kind::Label || isWindowed(c.kind)) EXPECT_NE(c.Font, nullptr) << s->name << ": " << c.name;
+            if (c.kind == Kind::Label || isWindowed(c.kind)) {
+                tabs.push_back(c.TabIndex);
+                EXPECT_NE(c.Font, nullptr) << s->name << ": " << c.name;
+            }
             if (c.kind == Kind::Image && c.Picture && !c.Stretch) {
                 // An unstretched picture is seen whole: its rectangle is its natural size rounded up to pixels.
                 EXPECT_GE(c.Width, c.Picture->widthTwips()) << s->name << ": " << c.name;
