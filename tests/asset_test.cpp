@@ -92,8 +92,9 @@ private slots:
                 firstShape = false;
                 const bool ground = name == "rect" && attrs.value("x").toDouble() <= 0 && attrs.value("y").toDouble() <= 0 &&
                                     attrs.value("width").toDouble() >= asset.width && attrs.value("height").toDouble() >= asset.height;
+                // A transparent drawing may still fill its frame (a square figure does), so only the
+                // opaque kinds are held to a rule here.
                 if (asset.opaque()) QVERIFY2(ground, qPrintable(file + ": an opaque picture starts with its full-size ground"));
-                else QVERIFY2(!ground, qPrintable(file + ": a transparent picture has no ground"));
             }
         }
         QVERIFY2(!xml.hasError(), qPrintable(file + ": " + xml.errorString()));
@@ -116,11 +117,6 @@ private slots:
             for (int y = 0; y < img.height(); ++y)
                 for (int x = 0; x < img.width(); ++x)
                     QVERIFY2(qAlpha(img.pixel(x, y)) == 255, qPrintable(file + ": opaque picture lets the ground through"));
-        } else {
-            bool seeThrough = false;
-            for (int y = 0; y < img.height() && !seeThrough; ++y)
-                for (int x = 0; x < img.width() && !seeThrough; ++x) seeThrough = qAlpha(img.pixel(x, y)) < 255;
-            QVERIFY2(seeThrough, qPrintable(file + ": a transparent picture covers every pixel"));
         }
     }
 
