@@ -93,6 +93,27 @@ private slots:
         QVERIFY(!p.visible("FrmZ1", "Label4"));
     }
 
+    // A click is a press and a release over the same control; other pointer buttons do nothing.
+    void pressAndReleaseMustMeetOnOneControl() {
+        Program p;
+        p.open("FrmZ1");
+        auto* w = p.window("FrmZ1");
+        const QPoint right(4900 / 15, 2580 / 15), wrong(7100 / 15, 2580 / 15);  // "БЕРЛОГА", "ДЕРЕВО"
+        QTest::mousePress(w, Qt::LeftButton, {}, right);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, wrong);
+        QTest::mousePress(w, Qt::LeftButton, {}, wrong);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, right);
+        QTest::mouseClick(w, Qt::RightButton, {}, right);
+        QTest::mouseClick(w, Qt::MiddleButton, {}, right);
+        QVERIFY(p.caption("FrmZ1", "Label3").empty());
+        // A double click: press, release, then a second press (delivered as a double click) and release.
+        QTest::mouseClick(w, Qt::LeftButton, {}, right);
+        QTest::mouseDClick(w, Qt::LeftButton, {}, right);  // the second press finds bare ground
+        QTest::mouseRelease(w, Qt::LeftButton, {}, right);
+        QCOMPARE(p.caption("FrmZ1", "Label3"), u"БЕРЛОГА");
+        QVERIFY(!p.visible("FrmZ1", "Label4"));
+    }
+
     void closingThroughTheFrame() {
         Program p;
         p.open("FrmZ1");
