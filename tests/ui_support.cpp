@@ -8,14 +8,14 @@ namespace smk::test {
 
 Program::Program() {
     app.start();
-    QTest::qWaitForWindowActive(window("Main"));
+    if (!QTest::qWaitForWindowActive(window("Main"))) qWarning("the menu did not become active");
 }
 
 Screen& Program::open(std::string_view name) {
     // The task button whose number matches the exercise: "FrmZ3" is opened by "Command3".
     std::string cmd = "Command" + std::string(name.substr(4));
     button("Main", cmd)->click();
-    if (auto* w = window(name)) QTest::qWaitForWindowActive(w);
+    if (auto* w = window(name); w && !QTest::qWaitForWindowActive(w)) qWarning("the exercise did not become active");
     return screen(name);
 }
 
