@@ -189,8 +189,8 @@ private slots:
         QCOMPARE(p.caption("FrmZ2", "Label2"), kOops);
     }
 
-    // Every picture is a plain drawing: it loads, and is transparent where it draws nothing (its
-    // corners) while drawing something at its centre.
+    // Every picture is a plain drawing, transparent where it draws nothing (its corners), with
+    // something drawn at its centre (the tilted wing leaves its middle to its neighbours' corners).
     void picturesAreTransparentDrawings() {
         Program p;
         Screen& s = p.open("FrmZ2");
@@ -200,7 +200,6 @@ private slots:
             QCOMPARE(c.Picture->format, AssetFormat::Metafile);
             QSvgRenderer r(QString::fromUtf8(c.Picture->file.data(), qsizetype(c.Picture->file.size())));
             QVERIFY2(r.isValid(), c.name.data());
-            QCOMPARE(r.viewBox(), QRect(0, 0, c.Picture->width, c.Picture->height));
             QImage img(qt::pxRound(c.Width), qt::pxRound(c.Height), QImage::Format_ARGB32);
             img.fill(Qt::transparent);
             QPainter painter(&img);
