@@ -8,6 +8,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("smekalka"));
     QApplication::setApplicationDisplayName(QStringLiteral("Смекалка"));
-    QApplication::setWindowIcon(smk::qt::windowIcon());
+    QApplication::setWindowIcon(smk::qt::programIcon());
     return smk::qt::runProgram();
 }

@@ -19,28 +19,30 @@ endif()
 
 find_program(SMK_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
 set(comic_files ${SMK_FONT_DIR}/package/files)
-foreach(weight 400 700)
+set(SMK_FONT_FILES)
+function(smk_font out family)
   add_custom_command(
-    OUTPUT ${SMK_FONT_DIR}/ComicRelief-${weight}.ttf
-    COMMAND ${SMK_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/tools/merge_fonts.py
-            ${SMK_FONT_DIR}/ComicRelief-${weight}.ttf
-            ${comic_files}/comic-relief-latin-${weight}-normal.woff
-            ${comic_files}/comic-relief-cyrillic-${weight}-normal.woff
-    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/merge_fonts.py
-    COMMENT "Merging Comic Relief ${weight}: Latin and Cyrillic into one face")
-endforeach()
+    OUTPUT ${SMK_FONT_DIR}/${out}
+    COMMAND ${SMK_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/tools/merge_fonts.py ${SMK_FONT_DIR}/${out} ${family} ${ARGN}
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tools/merge_fonts.py ${ARGN}
+    COMMENT "Making the embedded face ${out}")
+  set(SMK_FONT_FILES ${SMK_FONT_FILES} ${SMK_FONT_DIR}/${out} PARENT_SCOPE)
+endfunction()
 
-set(SMK_SYSTEM_FONTS
-  /usr/share/fonts/opentype/ebgaramond/EBGaramond12-Bold.otf
-  /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf)
-foreach(f IN LISTS SMK_SYSTEM_FONTS)
+# "Comic Sans MS": Comic Relief, drawn with its metrics; Latin and Cyrillic merged.
+foreach(weight 400 700)
+  smk_font(SmekalkaComic-${weight}.ttf "Smekalka Comic"
+           ${comic_files}/comic-relief-latin-${weight}-normal.woff
+           ${comic_files}/comic-relief-cyrillic-${weight}-normal.woff)
+endforeach()
+# "Garamond": EB Garamond. Its bold file has no Cyrillic, so the regular face is emboldened.
+# "MS Sans Serif": Liberation Sans.
+set(garamond /usr/share/fonts/opentype/ebgaramond/EBGaramond12-Regular.otf)
+set(sans /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf)
+foreach(f IN ITEMS ${garamond} ${sans})
   if(NOT EXISTS ${f})
-    message(FATAL_ERROR "${f} is missing: install fonts-ebgaramond and fonts-liberation (scripts/test does)")
+    message(FATAL_ERROR "${f} is missing: install fonts-ebgaramond and fonts-liberation (scripts/setup does)")
   endif()
-  get_filename_component(n ${f} NAME)
-  configure_file(${f} ${SMK_FONT_DIR}/${n} COPYONLY)
 endforeach()
-
-set(SMK_FONT_FILES
-  ${SMK_FONT_DIR}/ComicRelief-400.ttf ${SMK_FONT_DIR}/ComicRelief-700.ttf
-  ${SMK_FONT_DIR}/EBGaramond12-Bold.otf ${SMK_FONT_DIR}/LiberationSans-Regular.ttf)
+smk_font(SmekalkaGaramond-400.otf "Smekalka Garamond" ${garamond})
+smk_font(SmekalkaSans-400.ttf "Smekalka Sans" ${sans})

@@ -6,11 +6,16 @@
 
 namespace smk::test {
 
+Program::Program() {
+    app.start();
+    QTest::qWaitForWindowActive(window("Main"));
+}
+
 Screen& Program::open(std::string_view name) {
     // The task button whose number matches the exercise: "FrmZ3" is opened by "Command3".
     std::string cmd = "Command" + std::string(name.substr(4));
     button("Main", cmd)->click();
-    QCoreApplication::processEvents();
+    if (auto* w = window(name)) QTest::qWaitForWindowActive(w);
     return screen(name);
 }
 

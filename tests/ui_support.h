@@ -17,7 +17,7 @@ namespace smk::test {
 struct Program {
     qt::QtHost host;
     App app{host};
-    Program() { app.start(); }
+    Program();
 
     Screen& screen(std::string_view name) { return *app.find(name); }
     qt::ScreenWindow* window(std::string_view name) { return host.window(app, name); }

@@ -24,9 +24,9 @@ std::map<std::tuple<std::string_view, std::uint32_t, std::uint16_t, bool>, Entry
 QString family(std::string_view face) {
     QString name = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
     if (QFontDatabase::hasFamily(name)) return name;
-    if (face == "Comic Sans MS") return QStringLiteral("Comic Relief");
-    if (face == "Garamond") return QStringLiteral("EB Garamond");
-    return QStringLiteral("Liberation Sans");  // "MS Sans Serif"
+    if (face == "Comic Sans MS") return QStringLiteral("Smekalka Comic");
+    if (face == "Garamond") return QStringLiteral("Smekalka Garamond");
+    return QStringLiteral("Smekalka Sans");  // "MS Sans Serif"
 }
 
 Entry& entry(const FontDef& f) {

@@ -55,7 +55,7 @@ QPixmap picture(const Asset& asset, QSizeF logical, qreal dpr) {
     return pm;
 }
 
-const QIcon& windowIcon() {
+const QIcon& programIcon() {
     static const QIcon icon = [] {
         QIcon i;
         for (int s : {16, 22, 32, 48, 64, 128, 256}) {

@@ -17,6 +17,6 @@ QSizeF naturalSize(const Asset& asset);
 // Whether the asset's file exists and parses.
 bool pictureValid(const Asset& asset);
 // The window icon, rendered at the usual icon sizes.
-const QIcon& windowIcon();
+const QIcon& programIcon();
 
 }  // namespace smk::qt

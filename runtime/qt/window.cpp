@@ -18,7 +18,7 @@ namespace smk::qt {
 ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen) {
     const ScreenDef& def = screen.def();
     setWindowTitle(qstr(def.Caption));
-    setWindowIcon(windowIcon());
+    setWindowIcon(programIcon());
     setFixedSize(pxRound(def.ClientWidth), pxRound(def.ClientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -62,7 +62,8 @@ void ScreenWindow::centreOnDisplay() {
     QScreen* display = QWidget::screen() ? QWidget::screen() : QGuiApplication::primaryScreen();
     if (!display) return;
     const QRect area = display->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
+    // The client area is centred; the frame, whose size is known only once shown, surrounds it.
+    setGeometry(QRect(area.center() - QPoint(width() / 2, height() / 2), size()));
 }
 
 bool ScreenWindow::eventFilter(QObject* o, QEvent* e) {
