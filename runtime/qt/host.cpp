@@ -30,8 +30,7 @@ void QtHost::hidden(Screen& s) {
 void QtHost::changed(Screen& s, int control) {
     ScreenWindow* w = window(s);
     if (!w || control < 0) return;
-    const Control& c = s.def().controls[static_cast<std::size_t>(control)];
-    w->update(controlRect(c).adjusted(-1, -1, 1, 1));
+    w->update(w->rectOf(control).adjusted(-1, -1, 1, 1));
 }
 
 void QtHost::ended() {
