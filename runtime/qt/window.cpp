@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -60,6 +61,7 @@ ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen), 
             widgets_[static_cast<std::size_t>(i)] = f;
         }
         if (QWidget* w = widgets_[static_cast<std::size_t>(i)]) {
+            w->setAccessibleName(qstr(spokenName(screen_, i)));
             w->raise();
             w->installEventFilter(this);
         }
@@ -81,6 +83,16 @@ QPoint ScreenWindow::pointOf(std::int32_t x, std::int32_t y) const {
 
 QRect ScreenWindow::rectOf(int control) const {
     return controlRect(screen_.def().controls[static_cast<std::size_t>(control)], scale_);
+}
+
+void ScreenWindow::controlChanged(int control) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent reorder(this, QAccessible::ObjectReorder);  // a label or picture came or went
+    QAccessible::updateAccessibility(&reorder);
+    if (QWidget* w = widget(control)) {
+        QAccessibleEvent e(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void ScreenWindow::focusFirst() {

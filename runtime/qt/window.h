@@ -23,6 +23,8 @@ public:
     QPoint pointOf(std::int32_t x, std::int32_t y) const;
     // The part of the widget a control occupies.
     QRect rectOf(int control) const;
+    // Tells a screen reader that a control's name or visibility changed.
+    void controlChanged(int control);
 
 protected:
     void paintEvent(QPaintEvent*) override;
