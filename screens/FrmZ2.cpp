@@ -10,55 +10,55 @@ namespace {
 // Plain line-and-shape drawings, transparent around what they draw; sizes in twips.
 constexpr auto M = AssetFormat::Metafile;
 // The four pictures.
-constexpr Asset kImage1{":/FrmZ2/Image1.svg", M, 5310, 4051};  // fir tree, mushroom and sun
-constexpr Asset kImage4{":/FrmZ2/Image4.svg", M, 5308, 4048};  // butterfly
-constexpr Asset kImage5{":/FrmZ2/Image5.svg", M, 6034, 4238};  // steamship
-constexpr Asset kImage6{":/FrmZ2/Image6.svg", M, 3485, 3485};  // snowman holding a flag
+constexpr Asset kImage1{":/FrmZ2/Image1.svg", M, 5310, 4051, u"ёлка, гриб и солнце"};  // fir tree, mushroom and sun
+constexpr Asset kImage4{":/FrmZ2/Image4.svg", M, 5308, 4048, u"бабочка"};  // butterfly
+constexpr Asset kImage5{":/FrmZ2/Image5.svg", M, 6034, 4238, u"пароход"};  // steamship
+constexpr Asset kImage6{":/FrmZ2/Image6.svg", M, 3485, 3485, u"снеговик с флажком"};  // snowman holding a flag
 // Top left.
-constexpr Asset kImage2{":/FrmZ2/Image2.svg", M, 736, 736};
-constexpr Asset kImage3{":/FrmZ2/Image3.svg", M, 1661, 1110};
-constexpr Asset kImage17{":/FrmZ2/Image17.svg", M, 910, 558};
-constexpr Asset kImage18{":/FrmZ2/Image18.svg", M, 1405, 1146};
-constexpr Asset kImage19{":/FrmZ2/Image19.svg", M, 904, 1014};
-constexpr Asset kImage20{":/FrmZ2/Image20.svg", M, 1630, 1484};
-constexpr Asset kImage21{":/FrmZ2/Image21.svg", M, 550, 558};
-constexpr Asset kImage22{":/FrmZ2/Image22.svg", M, 550, 918};
-constexpr Asset kImage23{":/FrmZ2/Image23.svg", M, 1193, 1197};
+constexpr Asset kImage2{":/FrmZ2/Image2.svg", M, 736, 736, u"жёлтый круг"};
+constexpr Asset kImage3{":/FrmZ2/Image3.svg", M, 1661, 1110, u"красный длинный треугольник с прямым углом"};
+constexpr Asset kImage17{":/FrmZ2/Image17.svg", M, 910, 558, u"зелёный прямоугольник"};
+constexpr Asset kImage18{":/FrmZ2/Image18.svg", M, 1405, 1146, u"жёлтая наклонная палочка"};
+constexpr Asset kImage19{":/FrmZ2/Image19.svg", M, 904, 1014, u"оранжевый узкий наклонный овал"};
+constexpr Asset kImage20{":/FrmZ2/Image20.svg", M, 1630, 1484, u"бирюзовый наклонный купол"};
+constexpr Asset kImage21{":/FrmZ2/Image21.svg", M, 550, 558, u"голубой квадрат"};
+constexpr Asset kImage22{":/FrmZ2/Image22.svg", M, 550, 918, u"розовый стоячий овал"};
+constexpr Asset kImage23{":/FrmZ2/Image23.svg", M, 1193, 1197, u"синий треугольник с прямым углом и двумя равными сторонами"};
 // Top right.
-constexpr Asset kImage7{":/FrmZ2/Image7.svg", M, 374, 375};
-constexpr Asset kImage8{":/FrmZ2/Image8.svg", M, 1560, 668};
-constexpr Asset kImage9{":/FrmZ2/Image9.svg", M, 1377, 837};
-constexpr Asset kImage10{":/FrmZ2/Image10.svg", M, 550, 558};
-constexpr Asset kImage11{":/FrmZ2/Image11.svg", M, 861, 955};
-constexpr Asset kImage12{":/FrmZ2/Image12.svg", M, 550, 198};
-constexpr Asset kImage13{":/FrmZ2/Image13.svg", M, 1990, 198};
-constexpr Asset kImage14{":/FrmZ2/Image14.svg", M, 1588, 1543};
-constexpr Asset kImage15{":/FrmZ2/Image15.svg", M, 530, 536};
-constexpr Asset kImage16{":/FrmZ2/Image16.svg", M, 550, 918};
+constexpr Asset kImage7{":/FrmZ2/Image7.svg", M, 374, 375, u"маленький ярко-зелёный квадрат"};
+constexpr Asset kImage8{":/FrmZ2/Image8.svg", M, 1560, 668, u"оранжевый полукруг дугой вниз"};
+constexpr Asset kImage9{":/FrmZ2/Image9.svg", M, 1377, 837, u"розовый треугольник"};
+constexpr Asset kImage10{":/FrmZ2/Image10.svg", M, 550, 558, u"коричневый кружок"};
+constexpr Asset kImage11{":/FrmZ2/Image11.svg", M, 861, 955, u"малиновый наклонный прямоугольник"};
+constexpr Asset kImage12{":/FrmZ2/Image12.svg", M, 550, 198, u"узкая оранжевая палочка"};
+constexpr Asset kImage13{":/FrmZ2/Image13.svg", M, 1990, 198, u"высокий зелёный прямоугольник"};
+constexpr Asset kImage14{":/FrmZ2/Image14.svg", M, 1588, 1543, u"синий наклонный полукруг"};
+constexpr Asset kImage15{":/FrmZ2/Image15.svg", M, 530, 536, u"сиреневая наклонная палочка"};
+constexpr Asset kImage16{":/FrmZ2/Image16.svg", M, 550, 918, u"жёлтый лежачий овал"};
 // Bottom left; Image29 and Image30 show one picture, the deckhouse's long rectangle.
-constexpr Asset kImage24{":/FrmZ2/Image24.svg", M, 543, 1440};
-constexpr Asset kImage25{":/FrmZ2/Image25.svg", M, 5630, 1099};
-constexpr Asset kImage26{":/FrmZ2/Image26.svg", M, 543, 547};
-constexpr Asset kImage27{":/FrmZ2/Image27.svg", M, 543, 547};
-constexpr Asset kImage28{":/FrmZ2/Image28.svg", M, 1824, 816};
-constexpr Asset kImage30{":/FrmZ2/Image30.svg", M, 3783, 720};
-constexpr Asset kImage31{":/FrmZ2/Image31.svg", M, 543, 547};
-constexpr Asset kImage32{":/FrmZ2/Image32.svg", M, 1805, 1445};
-constexpr Asset kImage33{":/FrmZ2/Image33.svg", M, 1080, 1080};
+constexpr Asset kImage24{":/FrmZ2/Image24.svg", M, 543, 1440, u"оранжевый стоячий прямоугольник"};
+constexpr Asset kImage25{":/FrmZ2/Image25.svg", M, 5630, 1099, u"зелёная трапеция широкой стороной вверх"};
+constexpr Asset kImage26{":/FrmZ2/Image26.svg", M, 543, 547, u"розовый кружок"};
+constexpr Asset kImage27{":/FrmZ2/Image27.svg", M, 543, 547, u"жёлтый кружок"};
+constexpr Asset kImage28{":/FrmZ2/Image28.svg", M, 1824, 816, u"синий купол"};
+constexpr Asset kImage30{":/FrmZ2/Image30.svg", M, 3783, 720, u"голубой прямоугольник"};
+constexpr Asset kImage31{":/FrmZ2/Image31.svg", M, 543, 547, u"красный кружок"};
+constexpr Asset kImage32{":/FrmZ2/Image32.svg", M, 1805, 1445, u"фиолетовый треугольник"};
+constexpr Asset kImage33{":/FrmZ2/Image33.svg", M, 1080, 1080, u"малиновый квадрат"};
 // Bottom right.
-constexpr Asset kImage34{":/FrmZ2/Image34.svg", M, 1459, 1459};
-constexpr Asset kImage35{":/FrmZ2/Image35.svg", M, 562, 557};
-constexpr Asset kImage36{":/FrmZ2/Image36.svg", M, 562, 557};
-constexpr Asset kImage37{":/FrmZ2/Image37.svg", M, 677, 384};
-constexpr Asset kImage38{":/FrmZ2/Image38.svg", M, 562, 557};
-constexpr Asset kImage39{":/FrmZ2/Image39.svg", M, 1483, 739};
-constexpr Asset kImage40{":/FrmZ2/Image40.svg", M, 2179, 2179};
-constexpr Asset kImage41{":/FrmZ2/Image41.svg", M, 739, 739};
-constexpr Asset kImage42{":/FrmZ2/Image42.svg", M, 1099, 557};
-constexpr Asset kImage43{":/FrmZ2/Image43.svg", M, 1392, 893};
-constexpr Asset kImage44{":/FrmZ2/Image44.svg", M, 562, 557};
-constexpr Asset kImage45{":/FrmZ2/Image45.svg", M, 562, 557};
-constexpr Asset kImage46{":/FrmZ2/Image46.svg", M, 1119, 917};
+constexpr Asset kImage34{":/FrmZ2/Image34.svg", M, 1459, 1459, u"оранжевый круг"};
+constexpr Asset kImage35{":/FrmZ2/Image35.svg", M, 562, 557, u"маленький салатовый кружок"};
+constexpr Asset kImage36{":/FrmZ2/Image36.svg", M, 562, 557, u"жёлтый круг"};
+constexpr Asset kImage37{":/FrmZ2/Image37.svg", M, 677, 384, u"узкий голубой треугольник остриём влево"};
+constexpr Asset kImage38{":/FrmZ2/Image38.svg", M, 562, 557, u"крошечный зелёный кружок"};
+constexpr Asset kImage39{":/FrmZ2/Image39.svg", M, 1483, 739, u"оранжевая трапеция узкой стороной вверх"};
+constexpr Asset kImage40{":/FrmZ2/Image40.svg", M, 2179, 2179, u"большой светло-зелёный круг"};
+constexpr Asset kImage41{":/FrmZ2/Image41.svg", M, 739, 739, u"сиреневый квадрат"};
+constexpr Asset kImage42{":/FrmZ2/Image42.svg", M, 1099, 557, u"тёмно-красный прямоугольник"};
+constexpr Asset kImage43{":/FrmZ2/Image43.svg", M, 1392, 893, u"голубой треугольник с толстой чёрной обводкой, остриём вправо"};
+constexpr Asset kImage44{":/FrmZ2/Image44.svg", M, 562, 557, u"маленький красный кружок"};
+constexpr Asset kImage45{":/FrmZ2/Image45.svg", M, 562, 557, u"крошечный зелёный кружок"};
+constexpr Asset kImage46{":/FrmZ2/Image46.svg", M, 1119, 917, u"малиновый шестиугольник"};
 
 constexpr Colour kDivider = 0x0080C0FF;  // light orange
 
@@ -90,7 +90,7 @@ constexpr Control kControls[] = {
     Image("Image24").at(240, 8880, 375, 975).picture(kImage24).stretch(),     // the funnel
     Image("Image6").at(6240, 5880, 3015, 2775).picture(kImage6).stretch(),    // picture: snowman
     Image("Image5").at(480, 6000, 4095, 2655).picture(kImage5).stretch(),     // picture: steamship
-    Label("Label2").at(4200, 5400, 1935, 615).back(0x00C0FFC0).font(fonts::Comic2175).centre().tab(3),  // feedback
+    Label("Label2").at(4200, 5400, 1935, 615).back(0x00C0FFC0).font(fonts::Comic2175).centre().says(u"ответ").tab(3),  // feedback
     Line("Line1").ends(360, 5880, 10200, 5880).border(kDivider).borderWidth(2),
     Line("Line2").ends(5160, 960, 5160, 10080).border(kDivider).borderWidth(2),
     Image("Image1").at(480, 720, 3975, 2775).picture(kImage1).stretch(),      // picture: tree, mushroom, sun

@@ -9,54 +9,54 @@ namespace {
 
 // Opaque bitmaps on a white ground; natural sizes in pixels. Every image stretches its picture.
 // The strips: thing, sign, thing, equals.
-constexpr Asset kStrip0{":/FrmZ3/Image1_0.svg", AssetFormat::Bitmap, 408, 123};  // apple + leaf
-constexpr Asset kStrip1{":/FrmZ3/Image1_1.svg", AssetFormat::Bitmap, 418, 158};  // house + window
-constexpr Asset kStrip2{":/FrmZ3/Image1_2.svg", AssetFormat::Bitmap, 610, 197};  // circle + cross
-constexpr Asset kStrip3{":/FrmZ3/Image1_3.svg", AssetFormat::Bitmap, 612, 228};  // triangle + triangle
-constexpr Asset kStrip4{":/FrmZ3/Image1_4.svg", AssetFormat::Bitmap, 595, 220};  // half-ovals − rectangle
-constexpr Asset kStrip5{":/FrmZ3/Image1_5.svg", AssetFormat::Bitmap, 626, 226};  // Λ and V − V
-constexpr Asset kStrip6{":/FrmZ3/Image1_6.svg", AssetFormat::Bitmap, 630, 204};  // car − wheels
-constexpr Asset kStrip7{":/FrmZ3/Image1_7.svg", AssetFormat::Bitmap, 639, 250};  // boat − sails
+constexpr Asset kStrip0{":/FrmZ3/Image1_0.svg", AssetFormat::Bitmap, 408, 123, u"яблоко без хвостика и листика плюс листик на веточке, равно"};  // apple + leaf
+constexpr Asset kStrip1{":/FrmZ3/Image1_1.svg", AssetFormat::Bitmap, 418, 158, u"жёлтый домик без окна плюс окошко, равно"};  // house + window
+constexpr Asset kStrip2{":/FrmZ3/Image1_2.svg", AssetFormat::Bitmap, 610, 197, u"розовый круг плюс косой крестик, равно"};  // circle + cross
+constexpr Asset kStrip3{":/FrmZ3/Image1_3.svg", AssetFormat::Bitmap, 612, 228, u"большой зелёный треугольник плюс маленький голубой треугольник вершиной вниз, равно"};  // triangle + triangle
+constexpr Asset kStrip4{":/FrmZ3/Image1_4.svg", AssetFormat::Bitmap, 595, 220, u"голубой прямоугольник с двумя жёлтыми полуовалами минус голубой прямоугольник, равно"};  // half-ovals − rectangle
+constexpr Asset kStrip5{":/FrmZ3/Image1_5.svg", AssetFormat::Bitmap, 626, 226, u"жёлтый прямоугольник с чёрным уголком вверх и чёрным уголком вниз минус уголок вниз, равно"};  // Λ and V − V
+constexpr Asset kStrip6{":/FrmZ3/Image1_6.svg", AssetFormat::Bitmap, 630, 204, u"красная машина с колёсами минус два колеса, равно"};  // car − wheels
+constexpr Asset kStrip7{":/FrmZ3/Image1_7.svg", AssetFormat::Bitmap, 639, 250, u"кораблик с парусами минус паруса с мачтой и флажком, равно"};  // boat − sails
 // Problem 1: the apple.
-constexpr Asset kImage2{":/FrmZ3/Image2.svg", AssetFormat::Bitmap, 129, 127};
-constexpr Asset kImage3{":/FrmZ3/Image3.svg", AssetFormat::Bitmap, 116, 126};
-constexpr Asset kImage4{":/FrmZ3/Image4.svg", AssetFormat::Bitmap, 126, 134};
-constexpr Asset kImage5{":/FrmZ3/Image5.svg", AssetFormat::Bitmap, 103, 131};
+constexpr Asset kImage2{":/FrmZ3/Image2.svg", AssetFormat::Bitmap, 129, 127, u"красное яблоко без листика"};
+constexpr Asset kImage3{":/FrmZ3/Image3.svg", AssetFormat::Bitmap, 116, 126, u"надкусанное красное яблоко"};
+constexpr Asset kImage4{":/FrmZ3/Image4.svg", AssetFormat::Bitmap, 126, 134, u"красное яблоко с листиком"};
+constexpr Asset kImage5{":/FrmZ3/Image5.svg", AssetFormat::Bitmap, 103, 131, u"жёлтая груша"};
 // Problem 3: the house.
-constexpr Asset kImage8{":/FrmZ3/Image8.svg", AssetFormat::Bitmap, 110, 114};
-constexpr Asset kImage9{":/FrmZ3/Image9.svg", AssetFormat::Bitmap, 111, 108};
-constexpr Asset kImage10{":/FrmZ3/Image10.svg", AssetFormat::Bitmap, 138, 106};
-constexpr Asset kImage11{":/FrmZ3/Image11.svg", AssetFormat::Bitmap, 118, 116};
+constexpr Asset kImage8{":/FrmZ3/Image8.svg", AssetFormat::Bitmap, 110, 114, u"жёлтый домик с красной крышей и окошком в рамке"};
+constexpr Asset kImage9{":/FrmZ3/Image9.svg", AssetFormat::Bitmap, 111, 108, u"жёлтый домик с красной крышей и двумя тёмными окнами"};
+constexpr Asset kImage10{":/FrmZ3/Image10.svg", AssetFormat::Bitmap, 138, 106, u"жёлто-красный заборчик"};
+constexpr Asset kImage11{":/FrmZ3/Image11.svg", AssetFormat::Bitmap, 118, 116, u"двухэтажный жёлтый дом с четырьмя тёмными окнами"};
 // Problem 2: the circle.
-constexpr Asset kImage13{":/FrmZ3/Image13.svg", AssetFormat::Bitmap, 206, 220};
-constexpr Asset kImage14{":/FrmZ3/Image14.svg", AssetFormat::Bitmap, 210, 192};
-constexpr Asset kImage15{":/FrmZ3/Image15.svg", AssetFormat::Bitmap, 189, 203};
-constexpr Asset kImage16{":/FrmZ3/Image16.svg", AssetFormat::Bitmap, 179, 203};
+constexpr Asset kImage13{":/FrmZ3/Image13.svg", AssetFormat::Bitmap, 206, 220, u"розовый круг с прямым крестиком"};
+constexpr Asset kImage14{":/FrmZ3/Image14.svg", AssetFormat::Bitmap, 210, 192, u"розовый круг с колечком в середине"};
+constexpr Asset kImage15{":/FrmZ3/Image15.svg", AssetFormat::Bitmap, 189, 203, u"розовый круг с косым крестиком"};
+constexpr Asset kImage16{":/FrmZ3/Image16.svg", AssetFormat::Bitmap, 179, 203, u"розовый круг с косым крестиком и колечком в середине"};
 // Problem 4: the triangles.
-constexpr Asset kImage18{":/FrmZ3/Image18.svg", AssetFormat::Bitmap, 200, 185};
-constexpr Asset kImage19{":/FrmZ3/Image19.svg", AssetFormat::Bitmap, 192, 185};
-constexpr Asset kImage20{":/FrmZ3/Image20.svg", AssetFormat::Bitmap, 186, 167};
-constexpr Asset kImage21{":/FrmZ3/Image21.svg", AssetFormat::Bitmap, 185, 170};
+constexpr Asset kImage18{":/FrmZ3/Image18.svg", AssetFormat::Bitmap, 200, 185, u"голубой треугольник с жёлтыми уголками"};
+constexpr Asset kImage19{":/FrmZ3/Image19.svg", AssetFormat::Bitmap, 192, 185, u"зелёный треугольник, внутри три голубых треугольничка и один жёлтый"};
+constexpr Asset kImage20{":/FrmZ3/Image20.svg", AssetFormat::Bitmap, 186, 167, u"зелёный треугольник, внутри один голубой треугольник вершиной вниз"};
+constexpr Asset kImage21{":/FrmZ3/Image21.svg", AssetFormat::Bitmap, 185, 170, u"голубой треугольник, разделённый зелёными линиями на четыре части"};
 // Problem 6: the rectangle with the half-ovals.
-constexpr Asset kImage22{":/FrmZ3/Image22.svg", AssetFormat::Bitmap, 139, 166};
-constexpr Asset kImage23{":/FrmZ3/Image23.svg", AssetFormat::Bitmap, 132, 169};
-constexpr Asset kImage24{":/FrmZ3/Image24.svg", AssetFormat::Bitmap, 132, 167};
-constexpr Asset kImage25{":/FrmZ3/Image25.svg", AssetFormat::Bitmap, 129, 164};
+constexpr Asset kImage22{":/FrmZ3/Image22.svg", AssetFormat::Bitmap, 139, 166, u"голубой прямоугольник с жёлтым полуовалом сверху"};
+constexpr Asset kImage23{":/FrmZ3/Image23.svg", AssetFormat::Bitmap, 132, 169, u"два жёлтых полуовала без прямоугольника"};
+constexpr Asset kImage24{":/FrmZ3/Image24.svg", AssetFormat::Bitmap, 132, 167, u"голубой прямоугольник с жёлтым полуовалом снизу"};
+constexpr Asset kImage25{":/FrmZ3/Image25.svg", AssetFormat::Bitmap, 129, 164, u"пустой голубой прямоугольник"};
 // Problem 5: the rectangle with Λ and V.
-constexpr Asset kImage28{":/FrmZ3/Image28.svg", AssetFormat::Bitmap, 173, 173};
-constexpr Asset kImage29{":/FrmZ3/Image29.svg", AssetFormat::Bitmap, 191, 167};
-constexpr Asset kImage30{":/FrmZ3/Image30.svg", AssetFormat::Bitmap, 172, 173};
-constexpr Asset kImage31{":/FrmZ3/Image31.svg", AssetFormat::Bitmap, 182, 186};
+constexpr Asset kImage28{":/FrmZ3/Image28.svg", AssetFormat::Bitmap, 173, 173, u"жёлтый прямоугольник с чёрным уголком вниз"};
+constexpr Asset kImage29{":/FrmZ3/Image29.svg", AssetFormat::Bitmap, 191, 167, u"чёрные уголок вверх и уголок вниз без прямоугольника"};
+constexpr Asset kImage30{":/FrmZ3/Image30.svg", AssetFormat::Bitmap, 172, 173, u"пустой жёлтый прямоугольник"};
+constexpr Asset kImage31{":/FrmZ3/Image31.svg", AssetFormat::Bitmap, 182, 186, u"жёлтый прямоугольник с чёрным уголком вверх"};
 // Problem 8: the car.
-constexpr Asset kImage32{":/FrmZ3/Image32.svg", AssetFormat::Bitmap, 223, 189};
-constexpr Asset kImage33{":/FrmZ3/Image33.svg", AssetFormat::Bitmap, 216, 186};
-constexpr Asset kImage34{":/FrmZ3/Image34.svg", AssetFormat::Bitmap, 243, 161};
-constexpr Asset kImage35{":/FrmZ3/Image35.svg", AssetFormat::Bitmap, 219, 163};
+constexpr Asset kImage32{":/FrmZ3/Image32.svg", AssetFormat::Bitmap, 223, 189, u"красная машина с одним передним колесом"};
+constexpr Asset kImage33{":/FrmZ3/Image33.svg", AssetFormat::Bitmap, 216, 186, u"красная машина без колёс"};
+constexpr Asset kImage34{":/FrmZ3/Image34.svg", AssetFormat::Bitmap, 243, 161, u"длинная красная машина с колёсами"};
+constexpr Asset kImage35{":/FrmZ3/Image35.svg", AssetFormat::Bitmap, 219, 163, u"два колеса на красной палке"};
 // Problem 7: the sailing boat.
-constexpr Asset kImage38{":/FrmZ3/Image38.svg", AssetFormat::Bitmap, 179, 148};
-constexpr Asset kImage39{":/FrmZ3/Image39.svg", AssetFormat::Bitmap, 182, 160};
-constexpr Asset kImage40{":/FrmZ3/Image40.svg", AssetFormat::Bitmap, 154, 201};
-constexpr Asset kImage41{":/FrmZ3/Image41.svg", AssetFormat::Bitmap, 183, 197};
+constexpr Asset kImage38{":/FrmZ3/Image38.svg", AssetFormat::Bitmap, 179, 148, u"зелёная лодочка без мачты и парусов"};
+constexpr Asset kImage39{":/FrmZ3/Image39.svg", AssetFormat::Bitmap, 182, 160, u"мачта с двумя парусами и флажком, без лодочки"};
+constexpr Asset kImage40{":/FrmZ3/Image40.svg", AssetFormat::Bitmap, 154, 201, u"кораблик с двумя парусами, без флажка"};
+constexpr Asset kImage41{":/FrmZ3/Image41.svg", AssetFormat::Bitmap, 183, 197, u"кораблик с одним голубым парусом, без флажка"};
 
 constexpr FontDef kButtonFont = fonts::Comic1200;
 
@@ -69,10 +69,10 @@ constexpr Control kControls[] = {
     Image("Image3").at(1080, 2160, 735, 735).picture(kImage3).stretch(),        // 1: bitten apple
     Image("Image4").at(2040, 2160, 735, 735).picture(kImage4).stretch(),        // 1: right, apple with a leaf
     Image("Image5").at(3000, 2160, 735, 735).picture(kImage5).stretch(),        // 1: pear
-    Image("Image6").at(4080, 960, 975, 1005).stretch().hidden(),                // 1: answer place
+    Image("Image6").at(4080, 960, 975, 1005).stretch().hidden().says(u"пустое место для ответа"),  // 1: answer place
     Line("Line1").ends(5160, 960, 5160, 9720).border(0x00C00000),               // between the columns
     Image("Image1", 1).at(120, 3240, 3960, 1005).picture(kStrip1).stretch(),    // 3: strip
-    Image("Image7").at(4080, 3240, 975, 1005).stretch(),                        // 3: answer place
+    Image("Image7").at(4080, 3240, 975, 1005).stretch().says(u"пустое место для ответа"),  // 3: answer place
     Image("Image8").at(120, 4320, 735, 735).picture(kImage8).stretch(),         // 3: right, house with the window
     Image("Image9").at(1080, 4320, 735, 735).picture(kImage9).stretch(),        // 3: two dark windows
     Image("Image10").at(2040, 4320, 735, 735).picture(kImage10).stretch(),      // 3: fence
@@ -81,9 +81,9 @@ constexpr Control kControls[] = {
     Image("Image20").at(7200, 4320, 735, 735).picture(kImage20).stretch(),      // 4: right, one inset
     Image("Image19").at(6240, 4320, 735, 735).picture(kImage19).stretch(),      // 4: three insets and a yellow one
     Image("Image18").at(5280, 4320, 735, 735).picture(kImage18).stretch(),      // 4: yellow corners
-    Image("Image17").at(9240, 3240, 975, 1005).stretch(),                       // 4: answer place
+    Image("Image17").at(9240, 3240, 975, 1005).stretch().says(u"пустое место для ответа"),  // 4: answer place
     Image("Image1", 3).at(5280, 3240, 3960, 1005).picture(kStrip3).stretch(),   // 4: strip
-    Image("Image12").at(9240, 960, 975, 1005).stretch().hidden(),               // 2: answer place
+    Image("Image12").at(9240, 960, 975, 1005).stretch().hidden().says(u"пустое место для ответа"),  // 2: answer place
     Image("Image16").at(8160, 2160, 735, 735).picture(kImage16).stretch(),      // 2: cross and small circle
     Image("Image15").at(7200, 2160, 735, 735).picture(kImage15).stretch(),      // 2: right, diagonal cross
     Image("Image14").at(6240, 2160, 735, 735).picture(kImage14).stretch(),      // 2: small circle
@@ -96,9 +96,9 @@ constexpr Control kControls[] = {
     Image("Image23").at(7320, 6600, 735, 735).picture(kImage23).stretch(),      // 6: right, half-ovals alone
     Image("Image24").at(6360, 6600, 735, 735).picture(kImage24).stretch(),      // 6: bottom half-oval only
     Image("Image25").at(5400, 6600, 735, 735).picture(kImage25).stretch(),      // 6: plain rectangle
-    Image("Image26").at(9240, 5520, 975, 1005).stretch().hidden(),              // 6: answer place
+    Image("Image26").at(9240, 5520, 975, 1005).stretch().hidden().says(u"пустое место для ответа"),  // 6: answer place
     Line("Line5").ends(120, 5280, 10560, 5280).border(sys::Highlight),          // below band 2
-    Image("Image27").at(4080, 5520, 975, 1005).stretch().hidden(),              // 5: answer place
+    Image("Image27").at(4080, 5520, 975, 1005).stretch().hidden().says(u"пустое место для ответа"),  // 5: answer place
     Image("Image28").at(2880, 6600, 735, 735).picture(kImage28).stretch(),      // 5: rectangle with V
     Image("Image29").at(1920, 6600, 735, 735).picture(kImage29).stretch(),      // 5: Λ and V alone
     Image("Image30").at(960, 6600, 735, 735).picture(kImage30).stretch(),       // 5: plain rectangle
@@ -109,8 +109,8 @@ constexpr Control kControls[] = {
     Image("Image33").at(6240, 8760, 735, 735).picture(kImage33).stretch(),      // 8: right, no wheels
     Image("Image34").at(7200, 8760, 735, 735).picture(kImage34).stretch(),      // 8: longer whole car
     Image("Image35").at(8160, 8760, 735, 735).picture(kImage35).stretch(),      // 8: wheels on an axle
-    Image("Image36").at(9240, 7680, 975, 1005).stretch().hidden(),              // 8: answer place
-    Image("Image37").at(4080, 7680, 975, 1005).stretch().hidden(),              // 7: answer place
+    Image("Image36").at(9240, 7680, 975, 1005).stretch().hidden().says(u"пустое место для ответа"),  // 8: answer place
+    Image("Image37").at(4080, 7680, 975, 1005).stretch().hidden().says(u"пустое место для ответа"),  // 7: answer place
     Image("Image38").at(3000, 8760, 735, 735).picture(kImage38).stretch(),      // 7: right, the hull
     Image("Image39").at(2040, 8760, 735, 735).picture(kImage39).stretch(),      // 7: sails, no hull
     Image("Image40").at(1080, 8760, 735, 735).picture(kImage40).stretch(),      // 7: no pennant
