@@ -8,17 +8,17 @@ namespace {
 
 // The eight figures: one solid shape each, transparent around it. The upper half shows each of
 // them once (Image3 ... Image10); the lower half shows the same eight again.
-constexpr Asset kBlueSquare{":/FrmZ5/Image3.svg", AssetFormat::Metafile, 1080, 1080};
-constexpr Asset kRedCircle{":/FrmZ5/Image4.svg", AssetFormat::Metafile, 1085, 1085};
-constexpr Asset kGreenTriangle{":/FrmZ5/Image5.svg", AssetFormat::Metafile, 1445, 1085};
-constexpr Asset kYellowCircle{":/FrmZ5/Image6.svg", AssetFormat::Metafile, 1085, 1085};
-constexpr Asset kYellowTriangle{":/FrmZ5/Image7.svg", AssetFormat::Metafile, 1445, 1085};
-constexpr Asset kBlueTriangle{":/FrmZ5/Image8.svg", AssetFormat::Metafile, 1445, 1085};
-constexpr Asset kRedSquare{":/FrmZ5/Image9.svg", AssetFormat::Metafile, 1080, 1080};
-constexpr Asset kGreenCircle{":/FrmZ5/Image10.svg", AssetFormat::Metafile, 1085, 1085};
+constexpr Asset kBlueSquare{":/FrmZ5/Image3.svg", AssetFormat::Metafile, 1080, 1080, u"синий квадрат"};
+constexpr Asset kRedCircle{":/FrmZ5/Image4.svg", AssetFormat::Metafile, 1085, 1085, u"красный круг"};
+constexpr Asset kGreenTriangle{":/FrmZ5/Image5.svg", AssetFormat::Metafile, 1445, 1085, u"зелёный треугольник"};
+constexpr Asset kYellowCircle{":/FrmZ5/Image6.svg", AssetFormat::Metafile, 1085, 1085, u"жёлтый круг"};
+constexpr Asset kYellowTriangle{":/FrmZ5/Image7.svg", AssetFormat::Metafile, 1445, 1085, u"жёлтый треугольник"};
+constexpr Asset kBlueTriangle{":/FrmZ5/Image8.svg", AssetFormat::Metafile, 1445, 1085, u"синий треугольник"};
+constexpr Asset kRedSquare{":/FrmZ5/Image9.svg", AssetFormat::Metafile, 1080, 1080, u"красный квадрат"};
+constexpr Asset kGreenCircle{":/FrmZ5/Image10.svg", AssetFormat::Metafile, 1085, 1085, u"зелёный круг"};
 // The two houses: one bitmap over the whole frame, opaque, white around the house.
-constexpr Asset kHouseNotBlueNotTriangle{":/FrmZ5/Image2.svg", AssetFormat::MetafileBitmap, 9716, 12900};
-constexpr Asset kHouseNotRedNotCircle{":/FrmZ5/Image1.svg", AssetFormat::MetafileBitmap, 8757, 12900};
+constexpr Asset kHouseNotBlueNotTriangle{":/FrmZ5/Image2.svg", AssetFormat::MetafileBitmap, 9716, 12900, u"домик, на крыше зачёркнуты синяя клякса и треугольник"};
+constexpr Asset kHouseNotRedNotCircle{":/FrmZ5/Image1.svg", AssetFormat::MetafileBitmap, 8757, 12900, u"домик, на крыше зачёркнуты красная клякса и круг"};
 
 constexpr FontDef kFont = fonts::Comic1425;
 constexpr Colour kVerdictBack = 0x00C0FFFF;  // light yellow
@@ -28,15 +28,15 @@ constexpr Control kControls[] = {
     Button("Command2").at(4440, 9600, 1095, 450).caption(u"Меню").font(fonts::Comic1200).tab(4),
     Image("Image9").at(7920, 2400, 735, 735).picture(kRedSquare).stretch(),        // upper: wrong (red)
     Image("Image8").at(6720, 2400, 735, 735).picture(kBlueTriangle).stretch(),     // upper: right → Image22
-    Image("Image33").at(2880, 8400, 735, 735).stretch(),                           // lower window, lower right
-    Image("Image32").at(1680, 8400, 735, 735).stretch(),                           // lower window, lower left
-    Image("Image29").at(2880, 7200, 735, 735).stretch(),                           // lower window, upper right
-    Image("Image28").at(1680, 7200, 735, 735).stretch(),                           // lower window, upper left
-    Image("Image22").at(1440, 3600, 735, 735).stretch(),                           // upper window, lower left
-    Image("Image21").at(2760, 3600, 735, 735).stretch(),                           // upper window, lower right
-    Image("Image20").at(2760, 2400, 735, 735).stretch(),                           // upper window, upper right
-    Image("Image19").at(1440, 2400, 735, 735).stretch(),                           // upper window, upper left
-    Label("Label4").at(5400, 7920, 4575, 855).font(kFont).centre().back(kVerdictBack).tab(3),  // lower verdict
+    Image("Image33").at(2880, 8400, 735, 735).stretch().says(u"пустое окошко"),    // lower window, lower right
+    Image("Image32").at(1680, 8400, 735, 735).stretch().says(u"пустое окошко"),    // lower window, lower left
+    Image("Image29").at(2880, 7200, 735, 735).stretch().says(u"пустое окошко"),    // lower window, upper right
+    Image("Image28").at(1680, 7200, 735, 735).stretch().says(u"пустое окошко"),    // lower window, upper left
+    Image("Image22").at(1440, 3600, 735, 735).stretch().says(u"пустое окошко"),    // upper window, lower left
+    Image("Image21").at(2760, 3600, 735, 735).stretch().says(u"пустое окошко"),    // upper window, lower right
+    Image("Image20").at(2760, 2400, 735, 735).stretch().says(u"пустое окошко"),    // upper window, upper right
+    Image("Image19").at(1440, 2400, 735, 735).stretch().says(u"пустое окошко"),    // upper window, upper left
+    Label("Label4").at(5400, 7920, 4575, 855).font(kFont).centre().back(kVerdictBack).says(u"ответ").tab(3),  // lower verdict
     Image("Image18").at(9120, 6720, 735, 735).picture(kRedCircle).stretch(),       // lower: right → Image33
     Image("Image17").at(7920, 6720, 735, 735).picture(kGreenTriangle).stretch(),   // lower: wrong (triangle)
     Image("Image16").at(6720, 6720, 615, 735).picture(kBlueTriangle).stretch(),    // lower: wrong (blue, triangle)
@@ -45,7 +45,7 @@ constexpr Control kControls[] = {
     Image("Image13").at(7920, 5760, 735, 735).picture(kYellowCircle).stretch(),    // lower: right → Image29
     Image("Image12").at(6720, 5760, 735, 735).picture(kGreenCircle).stretch(),     // lower: right → Image28
     Image("Image11").at(5520, 5760, 735, 735).picture(kBlueSquare).stretch(),      // lower: wrong (blue)
-    Label("Label3").at(5400, 3600, 4575, 855).font(kFont).centre().back(kVerdictBack).tab(2),  // upper verdict
+    Label("Label3").at(5400, 3600, 4575, 855).font(kFont).centre().back(kVerdictBack).says(u"ответ").tab(2),  // upper verdict
     Image("Image10").at(9120, 2400, 735, 735).picture(kGreenCircle).stretch(),     // upper: wrong (circle)
     Image("Image7").at(5520, 2400, 735, 735).picture(kYellowTriangle).stretch(),   // upper: right → Image21
     Image("Image6").at(9120, 1320, 735, 735).picture(kYellowCircle).stretch(),     // upper: wrong (circle)

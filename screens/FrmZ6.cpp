@@ -7,22 +7,22 @@ namespace smk::screens {
 namespace {
 
 // The story picture: a metafile holding one bitmap stretched over the whole drawing, so opaque.
-constexpr Asset kStory{":/FrmZ6/Image1.svg", AssetFormat::MetafileBitmap, 17109, 21057};
+constexpr Asset kStory{":/FrmZ6/Image1.svg", AssetFormat::MetafileBitmap, 17109, 21057, u"шесть картинок про утро девочки"};
 
 constexpr Colour kYellow = 0x0000FFFF;
 constexpr FontDef kField = fonts::SansSerif1800;
 
 constexpr Control kControls[] = {
     Button("Command3").at(240, 1800, 615, 5535).caption(u"П р о в е р к а").graphical().back(0x000080FF).font(fonts::SansSerif2400).tab(10),  // check button
-    TextBox("Text6").at(8040, 8400, 495, 495).back(kYellow).font(kField).tab(9),  // bottom right: in the nightgown by the bed
-    TextBox("Text5").at(4080, 8400, 495, 495).back(kYellow).font(kField).tab(8),  // bottom left: breakfast
-    TextBox("Text4").at(8040, 5640, 495, 495).back(kYellow).font(kField).tab(7),  // middle right: dressed, tying her hair
-    TextBox("Text3").at(4080, 5640, 495, 495).back(kYellow).font(kField).tab(6),  // middle left: exercises
-    TextBox("Text2").at(8040, 2760, 495, 495).back(kYellow).font(kField).tab(5),  // top right: washing
-    TextBox("Text1").at(4080, 2760, 495, 495).back(kYellow).font(kField).tab(4),  // top left: playing
+    TextBox("Text6").at(8040, 8400, 495, 495).back(kYellow).font(kField).says(u"номер картинки: девочка в ночной рубашке у кровати").tab(9),  // bottom right: in the nightgown by the bed
+    TextBox("Text5").at(4080, 8400, 495, 495).back(kYellow).font(kField).says(u"номер картинки: девочка завтракает").tab(8),  // bottom left: breakfast
+    TextBox("Text4").at(8040, 5640, 495, 495).back(kYellow).font(kField).says(u"номер картинки: девочка одета и завязывает хвостики").tab(7),  // middle right: dressed, tying her hair
+    TextBox("Text3").at(4080, 5640, 495, 495).back(kYellow).font(kField).says(u"номер картинки: девочка делает зарядку").tab(6),  // middle left: exercises
+    TextBox("Text2").at(8040, 2760, 495, 495).back(kYellow).font(kField).says(u"номер картинки: девочка умывается").tab(5),  // top right: washing
+    TextBox("Text1").at(4080, 2760, 495, 495).back(kYellow).font(kField).says(u"номер картинки: девочка играет с игрушками").tab(4),  // top left: playing
     Button("Command1").at(5040, 9480, 1095, 450).caption(u"Выход").font(fonts::Comic1200).tab(3),
     Button("Command2").at(3720, 9480, 1095, 450).caption(u"Меню").font(fonts::Comic1200).tab(2),
-    Label("Label2").at(9000, 1440, 375, 5895).font(fonts::Comic1575).centre().transparent().tab(1),  // verdict column
+    Label("Label2").at(9000, 1440, 375, 5895).font(fonts::Comic1575).centre().transparent().says(u"ответ").tab(1),  // verdict column
     Image("Image1").at(1320, 840, 7215, 8055).picture(kStory).stretch(),  // the story picture
     Label("Label1").at(1680, 0, 6735, 855).caption(u"  Определи последовательность событий. Расставь цифры в пустых квадратиках.").font(fonts::Comic1425).centre().transparent().tab(0),
 };
