@@ -9,42 +9,42 @@ namespace {
 
 // Colour drawings on a white ground: opaque bitmaps, sizes in pixels.
 // Upper left, red things.
-constexpr Asset kButterfly{":/FrmZ8/Image1.svg", AssetFormat::Bitmap, 145, 137};
-constexpr Asset kPencil{":/FrmZ8/Image2.svg", AssetFormat::Bitmap, 93, 163};
-constexpr Asset kApple{":/FrmZ8/Image3.svg", AssetFormat::Bitmap, 109, 123};
-constexpr Asset kCup{":/FrmZ8/Image4.svg", AssetFormat::Bitmap, 130, 104};
-constexpr Asset kStrawberry{":/FrmZ8/Image5.svg", AssetFormat::Bitmap, 142, 119};
-constexpr Asset kExerciseBook{":/FrmZ8/Image6.svg", AssetFormat::Bitmap, 130, 164};
-constexpr Asset kPyramid{":/FrmZ8/Image7.svg", AssetFormat::Bitmap, 121, 170};
-constexpr Asset kCucumber{":/FrmZ8/Image8.svg", AssetFormat::Bitmap, 197, 69};
-constexpr Asset kBall{":/FrmZ8/Image9.svg", AssetFormat::Bitmap, 105, 102};
+constexpr Asset kButterfly{":/FrmZ8/Image1.svg", AssetFormat::Bitmap, 145, 137, u"жёлто-оранжевая бабочка с синими пятнышками"};
+constexpr Asset kPencil{":/FrmZ8/Image2.svg", AssetFormat::Bitmap, 93, 163, u"красный карандаш"};
+constexpr Asset kApple{":/FrmZ8/Image3.svg", AssetFormat::Bitmap, 109, 123, u"красное яблоко с листиком"};
+constexpr Asset kCup{":/FrmZ8/Image4.svg", AssetFormat::Bitmap, 130, 104, u"белая чашка с синими цветочками"};
+constexpr Asset kStrawberry{":/FrmZ8/Image5.svg", AssetFormat::Bitmap, 142, 119, u"красная клубника"};
+constexpr Asset kExerciseBook{":/FrmZ8/Image6.svg", AssetFormat::Bitmap, 130, 164, u"голубая тетрадь"};
+constexpr Asset kPyramid{":/FrmZ8/Image7.svg", AssetFormat::Bitmap, 121, 170, u"пирамидка из зелёных и жёлтых колец"};
+constexpr Asset kCucumber{":/FrmZ8/Image8.svg", AssetFormat::Bitmap, 197, 69, u"зелёный огурец"};
+constexpr Asset kBall{":/FrmZ8/Image9.svg", AssetFormat::Bitmap, 105, 102, u"красный мяч с зелёной полоской"};
 // Upper right, round things.
-constexpr Asset kHandbag{":/FrmZ8/Image10.svg", AssetFormat::Bitmap, 133, 164};
-constexpr Asset kButton{":/FrmZ8/Image11.svg", AssetFormat::Bitmap, 110, 110};
-constexpr Asset kHouse{":/FrmZ8/Image12.svg", AssetFormat::Bitmap, 137, 164};
-constexpr Asset kWatermelon{":/FrmZ8/Image13.svg", AssetFormat::Bitmap, 150, 150};
-constexpr Asset kCube{":/FrmZ8/Image14.svg", AssetFormat::Bitmap, 113, 125};
-constexpr Asset kBalloon{":/FrmZ8/Image15.svg", AssetFormat::Bitmap, 152, 136};
-constexpr Asset kSun{":/FrmZ8/Image16.svg", AssetFormat::Bitmap, 177, 164};
-constexpr Asset kFlag{":/FrmZ8/Image17.svg", AssetFormat::Bitmap, 154, 157};
+constexpr Asset kHandbag{":/FrmZ8/Image10.svg", AssetFormat::Bitmap, 133, 164, u"коричневая сумка"};
+constexpr Asset kButton{":/FrmZ8/Image11.svg", AssetFormat::Bitmap, 110, 110, u"зелёная пуговица, пришитая нитками"};
+constexpr Asset kHouse{":/FrmZ8/Image12.svg", AssetFormat::Bitmap, 137, 164, u"жёлтый домик с красной крышей"};
+constexpr Asset kWatermelon{":/FrmZ8/Image13.svg", AssetFormat::Bitmap, 150, 150, u"полосатый арбуз"};
+constexpr Asset kCube{":/FrmZ8/Image14.svg", AssetFormat::Bitmap, 113, 125, u"красный кубик"};
+constexpr Asset kBalloon{":/FrmZ8/Image15.svg", AssetFormat::Bitmap, 152, 136, u"голубой воздушный шарик на ниточке"};
+constexpr Asset kSun{":/FrmZ8/Image16.svg", AssetFormat::Bitmap, 177, 164, u"солнышко с лучами"};
+constexpr Asset kFlag{":/FrmZ8/Image17.svg", AssetFormat::Bitmap, 154, 157, u"розовый флажок"};
 // Lower left, plants.
-constexpr Asset kSparrow{":/FrmZ8/Image18.svg", AssetFormat::Bitmap, 156, 119};
-constexpr Asset kFence{":/FrmZ8/Image19.svg", AssetFormat::Bitmap, 151, 128};
-constexpr Asset kSaw{":/FrmZ8/Image20.svg", AssetFormat::Bitmap, 220, 144};
-constexpr Asset kWildStrawberry{":/FrmZ8/Image21.svg", AssetFormat::Bitmap, 168, 146};
-constexpr Asset kMouse{":/FrmZ8/Image22.svg", AssetFormat::Bitmap, 164, 160};
-constexpr Asset kChanterelle{":/FrmZ8/Image23.svg", AssetFormat::Bitmap, 110, 134};
-constexpr Asset kLadybird{":/FrmZ8/Image24.svg", AssetFormat::Bitmap, 129, 125};
-constexpr Asset kFlower{":/FrmZ8/Image25.svg", AssetFormat::Bitmap, 126, 155};
+constexpr Asset kSparrow{":/FrmZ8/Image18.svg", AssetFormat::Bitmap, 156, 119, u"воробей"};
+constexpr Asset kFence{":/FrmZ8/Image19.svg", AssetFormat::Bitmap, 151, 128, u"деревянный забор"};
+constexpr Asset kSaw{":/FrmZ8/Image20.svg", AssetFormat::Bitmap, 220, 144, u"пила"};
+constexpr Asset kWildStrawberry{":/FrmZ8/Image21.svg", AssetFormat::Bitmap, 168, 146, u"веточка земляники с ягодкой"};
+constexpr Asset kMouse{":/FrmZ8/Image22.svg", AssetFormat::Bitmap, 164, 160, u"серая мышка"};
+constexpr Asset kChanterelle{":/FrmZ8/Image23.svg", AssetFormat::Bitmap, 110, 134, u"гриб лисичка"};
+constexpr Asset kLadybird{":/FrmZ8/Image24.svg", AssetFormat::Bitmap, 129, 125, u"божья коровка"};
+constexpr Asset kFlower{":/FrmZ8/Image25.svg", AssetFormat::Bitmap, 126, 155, u"розовый цветок"};
 // Lower right, animals.
-constexpr Asset kTree{":/FrmZ8/Image26.svg", AssetFormat::Bitmap, 188, 237};
-constexpr Asset kFlats{":/FrmZ8/Image27.svg", AssetFormat::Bitmap, 183, 161};
-constexpr Asset kCar{":/FrmZ8/Image28.svg", AssetFormat::Bitmap, 150, 97};
-constexpr Asset kSquirrel{":/FrmZ8/Image29.svg", AssetFormat::Bitmap, 139, 169};
-constexpr Asset kCabbage{":/FrmZ8/Image30.svg", AssetFormat::Bitmap, 128, 107};
-constexpr Asset kPuppy{":/FrmZ8/Image31.svg", AssetFormat::Bitmap, 113, 143};
-constexpr Asset kBoletus{":/FrmZ8/Image32.svg", AssetFormat::Bitmap, 103, 93};
-constexpr Asset kFish{":/FrmZ8/Image33.svg", AssetFormat::Bitmap, 140, 94};
+constexpr Asset kTree{":/FrmZ8/Image26.svg", AssetFormat::Bitmap, 188, 237, u"дерево"};
+constexpr Asset kFlats{":/FrmZ8/Image27.svg", AssetFormat::Bitmap, 183, 161, u"два многоэтажных дома"};
+constexpr Asset kCar{":/FrmZ8/Image28.svg", AssetFormat::Bitmap, 150, 97, u"жёлтая машина"};
+constexpr Asset kSquirrel{":/FrmZ8/Image29.svg", AssetFormat::Bitmap, 139, 169, u"белка с орешком"};
+constexpr Asset kCabbage{":/FrmZ8/Image30.svg", AssetFormat::Bitmap, 128, 107, u"кочан капусты"};
+constexpr Asset kPuppy{":/FrmZ8/Image31.svg", AssetFormat::Bitmap, 113, 143, u"коричневый щенок"};
+constexpr Asset kBoletus{":/FrmZ8/Image32.svg", AssetFormat::Bitmap, 103, 93, u"гриб с коричневой шляпкой и белой ножкой"};
+constexpr Asset kFish{":/FrmZ8/Image33.svg", AssetFormat::Bitmap, 140, 94, u"оранжевая рыбка"};
 
 constexpr FontDef kButtons = fonts::Comic1200;
 constexpr FontDef kText = fonts::Comic1575;
@@ -80,7 +80,7 @@ constexpr Control kControls[] = {
     Image("Image11").at(7320, 960, 1335, 1215).picture(kButton).stretch(),       // round
     Image("Image10").at(5640, 960, 1095, 1095).picture(kHandbag).stretch(),      // not round
     // The feedback box over the crossing of the two lines: red text on the title-bar text colour.
-    Label("Label2").at(4320, 4920, 2295, 615).font(kText).back(sys::TitleBarText).fore(0x000000FF).framed().centre().tab(1),
+    Label("Label2").at(4320, 4920, 2295, 615).font(kText).back(sys::TitleBarText).fore(0x000000FF).framed().centre().tab(1).says(u"ответ"),
     Image("Image9").at(1920, 3960, 1215, 1095).picture(kBall).stretch(),         // red
     Image("Image8").at(120, 4080, 1455, 615).picture(kCucumber).stretch(),       // not red
     Image("Image7").at(3600, 2160, 1215, 1215).picture(kPyramid).stretch(),      // not red
