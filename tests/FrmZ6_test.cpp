@@ -23,7 +23,7 @@ const std::u16string kWrong = u"Н е    п р а в и л ь н о";
 // Fills the six fields by typing, each emptied first, then presses the check button with the mouse.
 void fillAndCheck(Program& p, const QStringList& texts) {
     for (int i = 0; i < 6; ++i) {
-        QLineEdit* f = p.field("FrmZ6", kFields[static_cast<std::size_t>(i)]);
+        qt::Field* f = p.field("FrmZ6", kFields[static_cast<std::size_t>(i)]);
         f->clear();
         typeText(f, texts[i]);
     }
@@ -88,7 +88,7 @@ private slots:
     void verdictStaysUntilTheNextPress() {
         Program p;
         p.open("FrmZ6");
-        QLineEdit* last = p.field("FrmZ6", "Text6");
+        qt::Field* last = p.field("FrmZ6", "Text6");
         for (int i = 0; i < 6; ++i) typeText(p.field("FrmZ6", kFields[static_cast<std::size_t>(i)]), kRight[i]);
         QVERIFY2(verdict(p).empty(), "typing alone gives no verdict");
 

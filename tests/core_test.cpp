@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "runtime/editing.h"
 #include "runtime/hittest.h"
 #include "runtime/layout.h"
 #include "runtime/live.h"
@@ -277,6 +278,112 @@ TEST(Defaults, FollowTheKind) {
     static_assert(Line("Line1").borderColor() == sys::WindowText);
     EXPECT_EQ(resolve(0x008080FF), (Rgb{0xFF, 0x80, 0x80}));  // red in the low byte
     EXPECT_EQ(resolve(0x00FF6633), (Rgb{0x33, 0x66, 0xFF}));
+}
+
+}  // namespace
+
+// --- The text field's editing model ------------------------------------------------------------
+
+namespace {
+
+TEST(Editing, TypingDeletingSelectingUndoRedo) {
+    EditBuffer b;
+    EXPECT_TRUE(b.insert(u"ш"));
+    EXPECT_TRUE(b.insert(u"ар"));
+    EXPECT_EQ(b.text(), u"шар");
+    EXPECT_TRUE(b.backspace());
+    EXPECT_EQ(b.text(), u"ша");
+    EXPECT_FALSE(b.deleteForward());  // nothing after the cursor
+    b.home(false);
+    EXPECT_TRUE(b.deleteForward());
+    EXPECT_EQ(b.text(), u"а");
+    EXPECT_TRUE(b.undo());
+    EXPECT_EQ(b.text(), u"ша");
+    EXPECT_TRUE(b.undo());
+    EXPECT_EQ(b.text(), u"шар");
+    EXPECT_TRUE(b.redo());
+    EXPECT_EQ(b.text(), u"ша");
+    b.selectAll();
+    EXPECT_TRUE(b.insert(u"дом"));  // typing over a selection replaces it: one change
+    EXPECT_EQ(b.text(), u"дом");
+    EXPECT_FALSE(b.redo());         // a new edit ends the redo history
+    b.setSelection(1, 1);
+    EXPECT_EQ(b.selectedText(), u"о");
+    EXPECT_TRUE(b.backspace());
+    EXPECT_EQ(b.text(), u"дм");
+    b.selectAll();
+    EXPECT_FALSE(b.insert(u"дм"));  // the same text again is no change
+}
+
+TEST(Editing, CharactersBeyondSixteenBitsMoveAndDeleteWhole) {
+    EditBuffer b;
+    b.insert(u"a\U0001F431b");  // a cat face: two code units
+    b.end(false);
+    b.left(false);
+    b.left(false);  // over the cat face in one step
+    EXPECT_EQ(b.cursor(), 1u);
+    EXPECT_TRUE(b.deleteForward());
+    EXPECT_EQ(b.text(), u"ab");
+    b.end(false);
+    b.insert(u"\U0001F431");
+    EXPECT_TRUE(b.backspace());
+    EXPECT_EQ(b.text(), u"ab");
+    b.moveTo(2, false);  // never between the halves of a pair
+    b.insert(u"\U0001F431");
+    b.moveTo(3, false);
+    EXPECT_EQ(b.cursor(), 2u);
+}
+
+TEST(Editing, AMegabyteCostsWhatItChanges) {
+    EditBuffer b;
+    const std::u16string huge(1 << 20, u'ш');
+    EXPECT_TRUE(b.insert(huge));
+    for (int i = 0; i < 1000; ++i) {  // a thousand keystrokes after it
+        b.insert(u"x");
+        b.backspace();
+    }
+    EXPECT_EQ(b.text().size(), huge.size());
+    EXPECT_TRUE(b.undo());  // the last Backspace
+    EXPECT_TRUE(b.undo());
+    EXPECT_EQ(b.text().size(), huge.size());
+    b.selectAll();
+    b.insert(u"шар");
+    EXPECT_TRUE(sameText(b.text(), u"шар"));
+}
+
+// --- What a screen reader says ----------------------------------------------------------------
+
+constexpr Asset kPear{":/pear.svg", AssetFormat::Bitmap, 10, 10, u"груша"};
+constexpr Control kSpokenControls[] = {
+    Button("Command1").at(0, 0, 615, 5535).caption(u"П р о в е р к а").tab(0),
+    Label("Label1").at(0, 0, 375, 5895).caption(u"Н е    п р а в и л ь н о").tab(1),
+    Label("Label2").at(0, 0, 3000, 375).says(u"пропуск").tab(2),
+    Label("Label3").at(0, 0, 3000, 375).caption(u"Р Ш А").says(u"буквы").tab(3),
+    Image("Image1").at(0, 0, 100, 100).picture(kPear),
+    Image("Image2").at(0, 0, 100, 100).says(u"пустая клетка"),
+    TextBox("Text1").at(0, 0, 100, 100).says(u"слово").tab(4),
+};
+constexpr ScreenDef kSpoken{.name = "Main", .Caption = u"Spoken", .ClientWidth = 9000, .ClientHeight = 9000,
+                            .controls = kSpokenControls};
+const ScreenDef* const kSpokenProgram[] = {&kSpoken};
+
+TEST(Spoken, CaptionsPicturesAndGivenNames) {
+    NullHost host;
+    App app(host, kSpokenProgram);
+    app.start();
+    Screen& s = *app.find("Main");
+    auto say = [&](const char* name) { return spokenName(s, s.def().find(name)); };
+    EXPECT_EQ(say("Command1"), u"Проверка");        // a letter-per-line column is read as words
+    EXPECT_EQ(say("Label1"), u"Не правильно");
+    EXPECT_EQ(say("Label2"), u"пропуск");
+    EXPECT_EQ(say("Label3"), u"буквы: Р Ш А");      // a wide label keeps its letters apart
+    EXPECT_EQ(say("Image1"), u"груша");
+    EXPECT_EQ(say("Image2"), u"пустая клетка");
+    EXPECT_EQ(say("Text1"), u"слово");
+    s.setCaption("Label2", u"БЕРЛОГА");
+    s.copyPicture("Image2", "Image1");
+    EXPECT_EQ(say("Label2"), u"пропуск: БЕРЛОГА");
+    EXPECT_EQ(say("Image2"), u"груша");               // a filled cell says what it now shows
 }
 
 }  // namespace

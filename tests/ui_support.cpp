@@ -23,8 +23,8 @@ QPushButton* Program::button(std::string_view s, std::string_view control) {
     return qobject_cast<QPushButton*>(window(s)->widget(screen(s).def().find(control)));
 }
 
-QLineEdit* Program::field(std::string_view s, std::string_view control) {
-    return qobject_cast<QLineEdit*>(window(s)->widget(screen(s).def().find(control)));
+qt::Field* Program::field(std::string_view s, std::string_view control) {
+    return qobject_cast<qt::Field*>(window(s)->widget(screen(s).def().find(control)));
 }
 
 void Program::clickControl(std::string_view s, std::string_view control, int index) {

@@ -1,7 +1,6 @@
 // Helpers for the in-process window tests: the real windows, offscreen.
 #pragma once
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
@@ -10,6 +9,7 @@
 
 #include "runtime/live.h"
 #include "runtime/qt/host.h"
+#include "runtime/qt/widgets.h"
 
 namespace smk::test {
 
@@ -24,7 +24,7 @@ struct Program {
     // Opens an exercise through its menu button, as a child does.
     Screen& open(std::string_view name);
     QPushButton* button(std::string_view screen, std::string_view control);
-    QLineEdit* field(std::string_view screen, std::string_view control);
+    qt::Field* field(std::string_view screen, std::string_view control);
     // Clicks at the centre of a graphical control, through the window's mouse events.
     void clickControl(std::string_view screen, std::string_view control, int index = kNoIndex);
     // Clicks at a point of a window, in twips.

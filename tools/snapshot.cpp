@@ -6,12 +6,12 @@
 //   at:X,Y           a pointer click at a point in twips
 //   type:NAME=TEXT   type TEXT into a text field, one character at a time
 #include <QApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <cstdio>
 #include <string>
 
 #include "runtime/qt/host.h"
+#include "runtime/qt/widgets.h"
 
 using namespace smk;
 
@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
         } else if (a.rfind("type:", 0) == 0) {
             auto eq = a.find('=');
             int i = findControl(s.def(), a.substr(5, eq - 5));
-            auto* f = qobject_cast<QLineEdit*>(w->widget(i));
+            auto* f = qobject_cast<qt::Field*>(w->widget(i));
             if (!f) { std::fprintf(stderr, "snapshot: no text field %s\n", a.c_str() + 5); return 1; }
             for (QChar ch : QString::fromStdString(a.substr(eq + 1))) f->insert(QString(ch));
         } else {

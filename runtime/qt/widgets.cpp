@@ -1,6 +1,9 @@
 #include "widgets.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QStyleOptionFrame>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -99,22 +102,208 @@ void Button::paintEvent(QPaintEvent*) {
 
 // --- Field -------------------------------------------------------------------------------------
 
-Field::Field(const Control& c, double scale, QWidget* parent) : QLineEdit(parent), c_(c) {
+namespace {
+
+constexpr int kMargin = 3;  // inside the sunken edge
+std::u16string u16(const QString& s) { return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size())}; }
+QString qs(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
+// What typing may put into a field: printable characters, spaces included; no control characters.
+QString typable(const QString& t) {
+    QString out;
+    for (QChar ch : t)
+        if (ch.isPrint() || ch.isSurrogate()) out += ch;
+    return out;
+}
+// More characters than this never fit a field, whatever the font: the text is then not measured whole.
+constexpr std::size_t kShortText = 160;
+
+}  // namespace
+
+Field::Field(const Control& c, double scale, QWidget* parent) : QWidget(parent), c_(c) {
     setGeometry(controlRect(c, scale));
-    setMaxLength(std::numeric_limits<int>::max());
-    setAlignment(c.Alignment == Align::Centre ? Qt::AlignCenter
-                 : c.Alignment == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
-                                               : Qt::AlignLeft | Qt::AlignVCenter);
     if (c.Font) {
-        QFont f = qfont(*c.Font);
-        if (scale != 1.0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPixels(*c.Font) * scale))));
-        setFont(f);
+        font_ = qfont(*c.Font);
+        if (scale != 1.0) font_.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPixels(*c.Font) * scale))));
+        setFont(font_);
     }
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, qcolor(c.backColor()));
-    pal.setColor(QPalette::Text, qcolor(c.foreColor()));
-    setPalette(pal);
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setAttribute(Qt::WA_KeyCompression, false);
+    setCursor(Qt::IBeamCursor);
+}
+
+QString Field::text() const { return qs(buffer_.text()); }
+QString Field::selectedText() const { return qs(buffer_.selectedText()); }
+
+void Field::edited(bool changed) {
+    update();
+    if (changed) emit textChanged(text());
+}
+
+void Field::setText(const QString& t) { edited(buffer_.setText(u16(t))); }
+void Field::insert(const QString& t) { edited(buffer_.insert(u16(t))); }
+void Field::selectAll() { buffer_.selectAll(); update(); }
+void Field::setSelection(int start, int length) {
+    buffer_.setSelection(static_cast<std::size_t>(std::max(0, start)), static_cast<std::size_t>(std::max(0, length)));
+    update();
+}
+void Field::copy() const {
+    if (buffer_.hasSelection()) QGuiApplication::clipboard()->setText(selectedText());
+}
+void Field::cut() {
+    if (!buffer_.hasSelection()) return;
+    copy();
+    edited(buffer_.insert(u""));
+}
+// What is pasted is kept as it is, whatever it holds; only keys that type nothing are filtered.
+void Field::paste() { edited(buffer_.insert(u16(QGuiApplication::clipboard()->text()))); }
+void Field::undo() { edited(buffer_.undo()); }
+void Field::redo() { edited(buffer_.redo()); }
+
+void Field::keyPressEvent(QKeyEvent* e) {
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
+    if (e == QKeySequence::Undo) return undo();
+    if (e == QKeySequence::Redo) return redo();
+    if (e == QKeySequence::Cut) return cut();
+    if (e == QKeySequence::Copy) return copy();
+    if (e == QKeySequence::Paste) return paste();
+    if (e == QKeySequence::SelectAll) return selectAll();
+    switch (e->key()) {
+    case Qt::Key_Backspace: return edited(buffer_.backspace());
+    case Qt::Key_Delete: return edited(buffer_.deleteForward());
+    case Qt::Key_Left: buffer_.left(shift); return update();
+    case Qt::Key_Right: buffer_.right(shift); return update();
+    case Qt::Key_Home: case Qt::Key_Up: buffer_.home(shift); return update();
+    case Qt::Key_End: case Qt::Key_Down: buffer_.end(shift); return update();
+    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Escape: case Qt::Key_Return: case Qt::Key_Enter:
+        return e->ignore();
+    default: break;
+    }
+    const QString t = typable(e->text());
+    if (t.isEmpty() || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) return e->ignore();
+    edited(buffer_.insert(u16(t)));
+}
+
+void Field::inputMethodEvent(QInputMethodEvent* e) {
+    if (!e->commitString().isEmpty()) edited(buffer_.insert(u16(typable(e->commitString()))));
+    e->accept();
+}
+
+QVariant Field::inputMethodQuery(Qt::InputMethodQuery q) const {
+    switch (q) {
+    case Qt::ImEnabled: return true;
+    case Qt::ImCursorRectangle: return QRect(int(textArea().center().x()), 0, 1, height());
+    case Qt::ImCursorPosition: return cursorPosition();
+    case Qt::ImHints: return int(Qt::ImhNoPredictiveText);
+    default: return QWidget::inputMethodQuery(q);
+    }
+}
+
+void Field::focusInEvent(QFocusEvent* e) { QWidget::focusInEvent(e); update(); }
+void Field::focusOutEvent(QFocusEvent* e) { QWidget::focusOutEvent(e); update(); }
+
+QRectF Field::textArea() const { return QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin); }
+
+std::size_t Field::firstShown() const {
+    const std::u16string& t = buffer_.text();
+    const QFontMetricsF fm(font_);
+    const double room = textArea().width();
+    if (t.size() <= kShortText && fm.horizontalAdvance(qs(t)) <= room) return scroll_ = 0;
+    const std::size_t cur = buffer_.cursor();
+    if (scroll_ > cur) scroll_ = cur;
+    // Walk back from the cursor while the characters fit; never measure more than fits.
+    double w = 0;
+    std::size_t start = cur;
+    while (start > 0) {
+        std::size_t prev = start - 1;
+        if (prev > 0 && QChar::isLowSurrogate(t[prev]) && QChar::isHighSurrogate(t[prev - 1])) --prev;
+        w += fm.horizontalAdvance(qs(std::u16string_view(t).substr(prev, start - prev)));
+        if (w > room) break;
+        start = prev;
+    }
+    if (scroll_ < start) scroll_ = start;
+    return scroll_;
+}
+
+void Field::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    frame.rect = rect();
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, this);
+    frame.midLineWidth = 0;
+    frame.state |= QStyle::State_Sunken;
+    frame.palette.setColor(QPalette::Base, qcolor(c_.backColor()));
+    p.fillRect(rect(), qcolor(c_.backColor()));
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &frame, &p, this);
+
+    const QRectF area = textArea();
+    const std::u16string& t = buffer_.text();
+    const QFontMetricsF fm(font_);
+    const std::size_t first = firstShown();
+    // The characters that can be seen, and a few more.
+    std::size_t last = first;
+    for (double w = 0; last < t.size() && w <= area.width(); ++last) w += fm.horizontalAdvance(QChar(t[last]));
+    const std::size_t shownEnd = std::min(t.size(), last + 2);
+    const QString shown = qs(std::u16string_view(t).substr(first, shownEnd - first));
+    const double width = fm.horizontalAdvance(shown);
+    double x = area.left();
+    if (first == 0 && width <= area.width()) {
+        if (c_.Alignment == Align::Centre) x += (area.width() - width) / 2;
+        else if (c_.Alignment == Align::Right) x += area.width() - width;
+    }
+    const double baseline = area.top() + (area.height() - fm.height()) / 2 + fm.ascent();
+    auto xAt = [&](std::size_t pos) {
+        pos = std::clamp(pos, first, shownEnd);
+        return x + fm.horizontalAdvance(qs(std::u16string_view(t).substr(first, pos - first)));
+    };
+
+    p.setClipRect(area);
+    p.setFont(font_);
+    if (buffer_.hasSelection() && hasFocus()) {
+        const double a = xAt(buffer_.selectionStart()), b = xAt(buffer_.selectionEnd());
+        p.fillRect(QRectF(a, area.top(), b - a, area.height()), palette().color(QPalette::Highlight));
+    }
+    p.setPen(qcolor(c_.foreColor()));
+    p.drawText(QPointF(x, baseline), shown);
+    if (buffer_.hasSelection() && hasFocus()) {
+        const double a = xAt(buffer_.selectionStart()), b = xAt(buffer_.selectionEnd());
+        p.save();
+        p.setClipRect(QRectF(a, area.top(), b - a, area.height()).intersected(area));
+        p.setPen(palette().color(QPalette::HighlightedText));
+        p.drawText(QPointF(x, baseline), shown);
+        p.restore();
+    }
+    if (hasFocus()) {
+        const double cx = std::round(xAt(buffer_.cursor()));
+        p.fillRect(QRectF(cx, baseline - fm.ascent(), 1.5, fm.height()), qcolor(c_.foreColor()));
+    }
+}
+
+void Field::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return QWidget::mousePressEvent(e);
+    setFocus(Qt::MouseFocusReason);
+    const std::u16string& t = buffer_.text();
+    const QFontMetricsF fm(font_);
+    const std::size_t first = firstShown();
+    const QRectF area = textArea();
+    const QString all = qs(std::u16string_view(t).substr(first, std::min<std::size_t>(t.size() - first, kShortText)));
+    double x = area.left();
+    const double width = fm.horizontalAdvance(all);
+    if (first == 0 && width <= area.width() && c_.Alignment == Align::Centre) x += (area.width() - width) / 2;
+    std::size_t pos = first;
+    while (pos < t.size() && pos - first < kShortText) {
+        const double w = fm.horizontalAdvance(QChar(t[pos]));
+        if (e->position().x() < x + w / 2) break;
+        x += w;
+        ++pos;
+    }
+    buffer_.moveTo(pos, e->modifiers() & Qt::ShiftModifier);
+    update();
+}
+
+void Field::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) selectAll();
 }
 
 }  // namespace smk::qt
