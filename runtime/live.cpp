@@ -115,10 +115,10 @@ void Screen::run(int control, Event e) {
     h->run(*this);
 }
 
-void Screen::typed(int control, std::u16string text) {
+void Screen::typed(int control, std::u16string_view text) {
     if (app_.ended() || control < 0 || static_cast<std::size_t>(control) >= state_.size()) return;
     if (def_.controls[static_cast<std::size_t>(control)].kind != Kind::TextBox) return;
-    state_[static_cast<std::size_t>(control)].text = std::move(text);
+    state_[static_cast<std::size_t>(control)].text.assign(text);  // reuses the storage: a long text is not reallocated
     run(control, Event::Change);
 }
 

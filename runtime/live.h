@@ -60,7 +60,7 @@ public:
 
     // --- what the toolkit side does ------------------------------------------------------------
     // Typing: stores the new contents and runs the field's Change handler.
-    void typed(int control, std::u16string text);
+    void typed(int control, std::u16string_view text);
     // A click on the control at stored position `control` (already found by hit testing).
     void click(int control);
     // A pointer click at a point in twips; finds the control beneath it.

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QStyleOptionFrame>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -137,7 +138,9 @@ QString Field::selectedText() const { return qs(buffer_.selectedText()); }
 
 void Field::edited(bool changed) {
     update();
-    if (changed) emit textChanged(text());
+    if (!changed) return;
+    if (onChange_) onChange_(buffer_.text());
+    if (isSignalConnected(QMetaMethod::fromSignal(&Field::textChanged))) emit textChanged(text());
 }
 
 void Field::setText(const QString& t) { edited(buffer_.setText(u16(t))); }

@@ -3,6 +3,7 @@
 
 #include <QPushButton>
 #include <QWidget>
+#include <functional>
 
 #include "runtime/editing.h"
 #include "runtime/model.h"
@@ -47,6 +48,8 @@ public:
     void undo();
     void redo();
     QSize sizeHint() const override { return size(); }
+    // Called after every change with the new contents, without copying them into a QString.
+    void onChange(std::function<void(std::u16string_view)> f) { onChange_ = std::move(f); }
 
 signals:
     void textChanged(const QString& text);
@@ -71,6 +74,7 @@ private:
     QFont font_;
     EditBuffer buffer_;
     mutable std::size_t scroll_ = 0;
+    std::function<void(std::u16string_view)> onChange_;
 };
 
 QColor qcolor(Colour c);

@@ -55,9 +55,7 @@ ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen), 
             widgets_[static_cast<std::size_t>(i)] = b;
         } else if (c.kind == Kind::TextBox) {
             auto* f = new Field(c, scale_, this);
-            connect(f, &Field::textChanged, this, [this, i](const QString& t) {
-                screen_.typed(i, std::u16string(reinterpret_cast<const char16_t*>(t.utf16()), static_cast<std::size_t>(t.size())));
-            });
+            f->onChange([this, i](std::u16string_view t) { screen_.typed(i, t); });
             widgets_[static_cast<std::size_t>(i)] = f;
         }
         if (QWidget* w = widgets_[static_cast<std::size_t>(i)]) {
