@@ -76,6 +76,17 @@ private slots:
         QCOMPARE(p.button("FrmZ1", "Command2")->accessibleName(), QStringLiteral("Меню"));
     }
 
+    // A field is editable text: its name says what it is for, its value what was typed.
+    void fieldsSayWhatTheyHold() {
+        Program p;
+        p.open("FrmZ4");
+        QAccessibleInterface* f = QAccessible::queryAccessibleInterface(p.field("FrmZ4", "Text1"));
+        QCOMPARE(f->role(), QAccessible::EditableText);
+        QVERIFY(f->text(QAccessible::Name).contains(QStringLiteral("Р, Ш, А")));
+        typeText(p.field("FrmZ4", "Text1"), QStringLiteral("шар"));
+        QCOMPARE(f->text(QAccessible::Value), QStringLiteral("шар"));
+    }
+
     // A letter-per-line column is read as words.
     void columnsAreReadAsWords() {
         Program p;

@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "runtime/hittest.h"
 #include "units.h"
+#include "widgets.h"
 #include "window.h"
 
 namespace smk::qt {
@@ -105,9 +106,29 @@ private:
     mutable std::vector<QAccessible::Id> ids_;
 };
 
+// A text field: an editable text whose value is what the child typed.
+class FieldAccessible : public QAccessibleWidget {
+public:
+    explicit FieldAccessible(Field* f) : QAccessibleWidget(f, QAccessible::EditableText), f_(f) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return f_->text();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.editable = true;
+        s.focusable = true;
+        return s;
+    }
+
+private:
+    Field* f_;
+};
+
 QAccessibleInterface* factory(const QString& className, QObject* object) {
-    if (className == QLatin1String("smk::qt::ScreenWindow") && object && object->isWidgetType())
-        return new WindowAccessible(static_cast<ScreenWindow*>(object));
+    if (!object || !object->isWidgetType()) return nullptr;
+    if (className == QLatin1String("smk::qt::ScreenWindow")) return new WindowAccessible(static_cast<ScreenWindow*>(object));
+    if (className == QLatin1String("smk::qt::Field")) return new FieldAccessible(static_cast<Field*>(object));
     return nullptr;
 }
 
