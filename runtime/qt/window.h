@@ -17,6 +17,9 @@ public:
     QWidget* widget(int control) const;
     void focusFirst();
     void centreOnDisplay();
+    // Frees the native window and its backing store (several MB at scale 2) of a hidden window;
+    // the next show() creates them again.
+    void releaseSurface();
 
 protected:
     void paintEvent(QPaintEvent*) override;
