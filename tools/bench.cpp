@@ -156,7 +156,8 @@ void clickEveryPicture(Screen& s, qt::ScreenWindow* w, PaintCounter& pc) {
         const int i = def.find(h.control);
         if (i < 0 || isWindowed(def.controls[static_cast<std::size_t>(i)].kind)) continue;
         if (!s.state(i).visible) continue;
-        const QPointF at = qt::controlRectF(def.controls[static_cast<std::size_t>(i)]).center();
+        const Control& c = def.controls[static_cast<std::size_t>(i)];
+        const QPointF at = w->pointOf(c.Left + c.Width / 2, c.Top + c.Height / 2);
         const double ms = timedWithRepaint(pc, w, [&] {
             QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(w, &press);
