@@ -4,6 +4,8 @@
 #include <QFontDatabase>
 #include <map>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 #include "units.h"
 
@@ -11,9 +13,18 @@ namespace smk::qt {
 
 namespace {
 
+// Widths of the texts measured so far: captions are laid out again on every repaint, and laying
+// out measures each line while it grows.
+struct TextHash {
+    using is_transparent = void;
+    size_t operator()(std::u16string_view s) const { return std::hash<std::u16string_view>{}(s); }
+};
+
 struct Entry {
     QFont font;
     std::unique_ptr<QFontMetricsF> metrics;
+    std::unordered_map<std::u16string, double, TextHash, std::equal_to<>> widths;
+    double lineHeight = 0;
 };
 
 std::map<std::tuple<std::string_view, std::uint32_t, std::uint16_t, bool>, Entry>& cache() {
@@ -45,6 +56,7 @@ Entry& entry(const FontDef& f) {
     e.font.setUnderline(f.underline);
     e.font.setStrikeOut(f.strikeout);
     e.metrics = std::make_unique<QFontMetricsF>(e.font);
+    e.lineHeight = e.metrics->height();
     return cache().emplace(key, std::move(e)).first->second;
 }
 
@@ -62,9 +74,14 @@ const QFont& qfont(const FontDef& f) { return entry(f).font; }
 const QFontMetricsF& metrics(const FontDef& f) { return *entry(f).metrics; }
 
 double QtMeasurer::width(const FontDef& f, std::u16string_view text) const {
-    return metrics(f).horizontalAdvance(qstr(text));
+    Entry& e = entry(f);
+    auto it = e.widths.find(text);
+    if (it != e.widths.end()) return it->second;
+    const double w = e.metrics->horizontalAdvance(qstr(text));
+    e.widths.emplace(std::u16string(text), w);
+    return w;
 }
 
-double QtMeasurer::lineHeight(const FontDef& f) const { return metrics(f).height(); }
+double QtMeasurer::lineHeight(const FontDef& f) const { return entry(f).lineHeight; }
 
 }  // namespace smk::qt

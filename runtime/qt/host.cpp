@@ -28,7 +28,10 @@ void QtHost::shown(Screen& s, bool firstTime) {
 }
 
 void QtHost::hidden(Screen& s) {
-    if (ScreenWindow* w = window(s)) w->hide();
+    if (ScreenWindow* w = window(s)) {
+        w->hide();
+        w->releaseSurface();  // a hidden screen keeps its widgets and state, not its pixels
+    }
 }
 
 void QtHost::changed(Screen& s, int control) {

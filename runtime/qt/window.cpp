@@ -105,6 +105,10 @@ void ScreenWindow::centreOnDisplay() {
     setGeometry(QRect(area.center() - QPoint(width() / 2, height() / 2), size()));
 }
 
+void ScreenWindow::releaseSurface() {
+    if (!isVisible()) destroy(true, true);
+}
+
 bool ScreenWindow::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         for (std::size_t i = 0; i < widgets_.size(); ++i)

@@ -25,6 +25,9 @@ public:
     QRect rectOf(int control) const;
     // Tells a screen reader that a control's name or visibility changed.
     void controlChanged(int control);
+    // Frees the native window and its backing store (several MB at scale 2) of a hidden window;
+    // the next show() creates them again.
+    void releaseSurface();
 
 protected:
     void paintEvent(QPaintEvent*) override;
