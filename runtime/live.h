@@ -130,6 +130,10 @@ private:
     bool ended_ = false;
 };
 
+// What a screen reader says for a control in its current state: a caption (a letter-per-line column
+// read as words), a picture's name, or the control's own accessible name; empty when it has none.
+std::u16string spokenName(const Screen& screen, int control);
+
 // Standard handlers of the exercise screens.
 void menuButton(Screen& s);  // hide this screen, then show Main
 void exitButton(Screen& s);  // end the program at once

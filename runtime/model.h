@@ -78,6 +78,7 @@ struct Asset {
     AssetFormat format;
     std::int32_t width;   // natural size: pixels for a bitmap, twips for a metafile
     std::int32_t height;
+    std::u16string_view spoken;  // what it shows, as a child would say it ("груша"), for screen readers
 
     constexpr bool opaque() const { return format != AssetFormat::Metafile; }
     constexpr std::int32_t widthTwips() const { return format == AssetFormat::Bitmap ? width * 15 : width; }
@@ -119,6 +120,9 @@ struct Control {
     const Asset* Picture = nullptr;
     bool Stretch = false;
     bool Visible = true;
+    // For screen readers: what a text box is for, or what an empty label or image stands for
+    // ("пропуск", "пустая клетка"). Captions and pictures speak for themselves.
+    std::u16string_view AccessibleName;
 
     // --- builders, so that a table row reads left to right like the screen's table ----------
     constexpr Control at(std::int32_t l, std::int32_t t, std::int32_t w, std::int32_t h) const {
@@ -143,6 +147,7 @@ struct Control {
     constexpr Control picture(const Asset& a) const { Control c = *this; c.Picture = &a; return c; }
     constexpr Control stretch() const { Control c = *this; c.Stretch = true; return c; }
     constexpr Control hidden() const { Control c = *this; c.Visible = false; return c; }
+    constexpr Control says(std::u16string_view s) const { Control c = *this; c.AccessibleName = s; return c; }
 
     // --- properties with the defaults of the kind applied ------------------------------------
     constexpr Colour backColor() const {

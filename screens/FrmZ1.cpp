@@ -27,7 +27,7 @@ constexpr Control kControls[] = {
     Label("Label2", 0).at(120, 2040, 2895, 375).caption(u"ПТИЦА - ГНЕЗДО").font(kRow).back(kGreen).tab(49),          // row 1: pair
     Shape("Shape1", 0).at(0, 1920, 10455, 975).border(kFrame),                                                        // row 1: frame
     Label("Label2", 1).at(120, 2400, 1695, 375).caption(u"МЕДВЕДЬ - ").font(kRow).back(kGreen).tab(48),             // row 1: second word
-    Label("Label3").at(1800, 2400, 1815, 375).font(kRow).back(kGreen).tab(47),                                        // row 1: blank
+    Label("Label3").at(1800, 2400, 1815, 375).font(kRow).back(kGreen).says(u"пропуск").tab(47),                                        // row 1: blank
     Label("Label4").at(3960, 2400, 1935, 375).caption(u"БЕРЛОГА").font(kRow).back(kGreen).centre().tab(46),          // row 1: right
     Label("Label5").at(6120, 2400, 2055, 375).caption(u"ДЕРЕВО").font(kRow).back(kGreen).centre().tab(45),
     Label("Label6").at(8400, 2400, 1695, 375).caption(u"МЁД").font(kRow).back(kGreen).centre().tab(44),
@@ -49,7 +49,7 @@ constexpr Control kControls[] = {
     Label("Label10").at(8520, 3360, 1575, 375).caption(u"ЦВЕТОК").font(kRow).back(kPeach).centre().tab(28),          // row 2: right
     Label("Label9").at(6240, 3360, 1935, 375).caption(u"ЛЕЙКА").font(kRow).back(kPeach).centre().tab(27),
     Label("Label8").at(4080, 3360, 1815, 375).caption(u"КЛУМБА").font(kRow).back(kPeach).centre().tab(26),
-    Label("Label7").at(2040, 3360, 1575, 375).font(kRow).back(kPeach).tab(25),                                        // row 2: blank
+    Label("Label7").at(2040, 3360, 1575, 375).font(kRow).back(kPeach).says(u"пропуск").tab(25),                                        // row 2: blank
     Label("Label2", 13).at(120, 7800, 2895, 375).caption(u"САХАР - ЧАЙ").font(kRow).back(kGreen).tab(24),            // row 7: pair
     Label("Label2", 12).at(120, 6840, 2895, 375).caption(u"СОЛНЦЕ - ДЕНЬ").font(kRow).back(kPeach).tab(23),          // row 6: pair
     Label("Label2", 11).at(120, 5880, 2895, 375).caption(u"ДЕРЕВО - СТВОЛ").font(kRow).back(kGreen).tab(22),         // row 5: pair
@@ -62,11 +62,11 @@ constexpr Control kControls[] = {
     Shape("Shape1", 3).at(0, 4800, 10455, 975).border(kFrame),
     Shape("Shape1", 2).at(0, 3840, 10455, 975).border(kFrame),
     Shape("Shape1", 1).at(0, 2880, 10455, 975).border(kFrame),
-    Label("Label26").at(1680, 5280, 1455, 375).font(kRow).back(kPeach).tab(18),                                       // row 4: blank
-    Label("Label27").at(1200, 7200, 1215, 375).font(kRow).back(kPeach).tab(17),                                       // row 6: blank
-    Label("Label28").at(1560, 4320, 1575, 375).font(kRow).back(kGreen).tab(16),                                       // row 3: blank
-    Label("Label29").at(1800, 6240, 1815, 375).font(kRow).back(kGreen).tab(15),                                       // row 5: blank
-    Label("Label30").at(1320, 8160, 1335, 375).font(kRow).back(kGreen).tab(14),                                       // row 7: blank
+    Label("Label26").at(1680, 5280, 1455, 375).font(kRow).back(kPeach).says(u"пропуск").tab(18),                                       // row 4: blank
+    Label("Label27").at(1200, 7200, 1215, 375).font(kRow).back(kPeach).says(u"пропуск").tab(17),                                       // row 6: blank
+    Label("Label28").at(1560, 4320, 1575, 375).font(kRow).back(kGreen).says(u"пропуск").tab(16),                                       // row 3: blank
+    Label("Label29").at(1800, 6240, 1815, 375).font(kRow).back(kGreen).says(u"пропуск").tab(15),                                       // row 5: blank
+    Label("Label30").at(1320, 8160, 1335, 375).font(kRow).back(kGreen).says(u"пропуск").tab(14),                                       // row 7: blank
     Label("Label2", 3).at(120, 4320, 1455, 375).caption(u"КОРОВА -").font(kRow).back(kGreen).tab(13),                // row 3: second word
     Label("Label2", 4).at(120, 6240, 1695, 375).caption(u"ЦВЕТОК - ").font(kRow).back(kGreen).tab(12),               // row 5: second word
     Label("Label2", 5).at(120, 8160, 1215, 375).caption(u"СОЛЬ - ").font(kRow).back(kGreen).tab(11),                 // row 7: second word
@@ -74,7 +74,7 @@ constexpr Control kControls[] = {
     Label("Label32").at(120, 5280, 1575, 375).caption(u"КРОВАТЬ -").font(kRow).back(kPeach).tab(9),                  // row 4: second word
     Label("Label33").at(120, 7200, 1095, 375).caption(u"ЛУНА -").font(kRow).back(kPeach).tab(8),                     // row 6: second word
     Label("Label2", 6).at(120, 9120, 1695, 375).caption(u"СОБАКА- ").font(kRow).back(kGreen).tab(7),                 // row 8: second word
-    Label("Label34").at(1800, 9120, 1695, 375).font(kRow).back(kGreen).tab(6),                                        // row 8: blank
+    Label("Label34").at(1800, 9120, 1695, 375).font(kRow).back(kGreen).says(u"пропуск").tab(6),                                        // row 8: blank
     Shape("Shape1", 7).at(0, 8640, 10455, 975).border(kFrame),                                                        // row 8: frame
     Label("Label2", 7).at(120, 8760, 2895, 375).caption(u"РЫБА - ЧЕШУЯ").font(kRow).back(kGreen).tab(5),             // row 8: pair
     Label("Label35").at(4080, 9120, 1935, 375).caption(u"ЛАЯТЬ").font(kRow).back(kGreen).centre().tab(4),

@@ -6,9 +6,9 @@ namespace smk::screens {
 namespace {
 
 // Cut-out drawings: transparent around their figures.
-constexpr Asset kBoy{":/Main/Image1.svg", AssetFormat::Metafile, 2127, 2928};
-constexpr Asset kGrass{":/Main/Image2.svg", AssetFormat::Metafile, 5223, 1080};
-constexpr Asset kSun{":/Main/Image3.svg", AssetFormat::Metafile, 4685, 3787};
+constexpr Asset kBoy{":/Main/Image1.svg", AssetFormat::Metafile, 2127, 2928, u"мальчик с вертушкой"};
+constexpr Asset kGrass{":/Main/Image2.svg", AssetFormat::Metafile, 5223, 1080, u"трава"};
+constexpr Asset kSun{":/Main/Image3.svg", AssetFormat::Metafile, 4685, 3787, u"солнце"};
 
 constexpr FontDef kFont = fonts::Comic1200;
 

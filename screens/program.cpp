@@ -4,7 +4,7 @@
 
 namespace smk {
 
-const Asset kWindowIcon{":/icon.svg", AssetFormat::Metafile, 480, 480};
+const Asset kWindowIcon{":/icon.svg", AssetFormat::Metafile, 480, 480, u"бабочка"};
 
 std::span<const ScreenDef* const> program() {
     static const std::array<const ScreenDef*, 10> all{

@@ -28,12 +28,11 @@ QLineEdit* Program::field(std::string_view s, std::string_view control) {
 }
 
 void Program::clickControl(std::string_view s, std::string_view control, int index) {
-    const Control& c = screen(s).def().controls[static_cast<std::size_t>(screen(s).def().find(control, index))];
-    QTest::mouseClick(window(s), Qt::LeftButton, {}, qt::controlRect(c).center());
+    QTest::mouseClick(window(s), Qt::LeftButton, {}, window(s)->rectOf(screen(s).def().find(control, index)).center());
 }
 
 void Program::clickAt(std::string_view s, std::int32_t x, std::int32_t y) {
-    QTest::mouseClick(window(s), Qt::LeftButton, {}, QPoint(qt::pxRound(x), qt::pxRound(y)));
+    QTest::mouseClick(window(s), Qt::LeftButton, {}, window(s)->pointOf(x, y));
 }
 
 bool Program::visible(std::string_view s, std::string_view control, int index) {

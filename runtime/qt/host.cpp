@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include "accessible.h"
 #include "fonts.h"
 #include "units.h"
 
 namespace smk::qt {
 
-QtHost::QtHost() { loadFonts(); }
+QtHost::QtHost() {
+    loadFonts();
+    installAccessibility();
+}
 QtHost::~QtHost() = default;
 
 void QtHost::created(Screen& s) { windows_[&s] = std::make_unique<ScreenWindow>(s); }
@@ -30,8 +34,8 @@ void QtHost::hidden(Screen& s) {
 void QtHost::changed(Screen& s, int control) {
     ScreenWindow* w = window(s);
     if (!w || control < 0) return;
-    const Control& c = s.def().controls[static_cast<std::size_t>(control)];
-    w->update(controlRect(c).adjusted(-1, -1, 1, 1));
+    w->update(w->rectOf(control).adjusted(-1, -1, 1, 1));
+    w->controlChanged(control);
 }
 
 void QtHost::ended() {

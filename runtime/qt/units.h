@@ -18,9 +18,12 @@ inline constexpr double kTwipsPerPixel = 15.0;
 inline double px(std::int32_t twips) { return twips / kTwipsPerPixel; }
 inline int pxRound(std::int32_t twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 inline QRectF controlRectF(const Control& c) { return {px(c.Left), px(c.Top), px(c.Width), px(c.Height)}; }
-inline QRect controlRect(const Control& c) {
-    int l = pxRound(c.Left), t = pxRound(c.Top);
-    return {l, t, pxRound(c.Left + c.Width) - l, pxRound(c.Top + c.Height) - t};
+// A control's rectangle in whole pixels of a window drawn at `scale` (1 unless the display is too
+// small for the window, see ScreenWindow).
+inline QRect controlRect(const Control& c, double scale = 1.0) {
+    auto at = [scale](std::int32_t twips) { return static_cast<int>(std::lround(twips * scale / kTwipsPerPixel)); };
+    int l = at(c.Left), t = at(c.Top);
+    return {l, t, at(c.Left + c.Width) - l, at(c.Top + c.Height) - t};
 }
 inline QPointF point(std::int32_t x, std::int32_t y) { return {px(x), px(y)}; }
 // A point on the window (logical pixels) as twips.

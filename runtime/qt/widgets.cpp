@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "fonts.h"
@@ -19,8 +21,8 @@ QColor qcolor(Colour c) {
 
 // --- Button ------------------------------------------------------------------------------------
 
-Button::Button(const Control& c, QWidget* parent) : QPushButton(parent), c_(c) {
-    setGeometry(controlRect(c));
+Button::Button(const Control& c, double scale, QWidget* parent) : QPushButton(parent), c_(c), scale_(scale) {
+    setGeometry(controlRect(c, scale));
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
     setText(qstr(c.Caption));  // for accessibility; the caption is painted below
@@ -37,8 +39,17 @@ void Button::keyPressEvent(QKeyEvent* e) {
 
 void Button::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QRect r = rect();
     const bool down = isDown();
+    if (c_.Style != 1) {
+        QStyleOptionButton opt;
+        initStyleOption(&opt);
+        opt.text.clear();
+        opt.palette.setColor(QPalette::Button, qcolor(sys::ButtonFace));
+        style()->drawControl(QStyle::CE_PushButtonBevel, &opt, &p, this);
+    }
+    // The face, caption and focus mark are drawn at the window's scale, in unscaled pixels.
+    p.scale(scale_, scale_);
+    const QRect r(0, 0, static_cast<int>(std::lround(width() / scale_)), static_cast<int>(std::lround(height() / scale_)));
     if (c_.Style == 1) {
         // Graphical: a flat face in BackColor with the raised edge of a push button.
         p.fillRect(r, qcolor(c_.faceColor()));
@@ -58,12 +69,6 @@ void Button::paintEvent(QPaintEvent*) {
             edge(r, light, dark);
             edge(r.adjusted(1, 1, -1, -1), qcolor(c_.faceColor()), shadow);
         }
-    } else {
-        QStyleOptionButton opt;
-        initStyleOption(&opt);
-        opt.text.clear();
-        opt.palette.setColor(QPalette::Button, qcolor(sys::ButtonFace));
-        style()->drawControl(QStyle::CE_PushButtonBevel, &opt, &p, this);
     }
 
     if (c_.Font && !c_.Caption.empty()) {
@@ -94,13 +99,17 @@ void Button::paintEvent(QPaintEvent*) {
 
 // --- Field -------------------------------------------------------------------------------------
 
-Field::Field(const Control& c, QWidget* parent) : QLineEdit(parent), c_(c) {
-    setGeometry(controlRect(c));
+Field::Field(const Control& c, double scale, QWidget* parent) : QLineEdit(parent), c_(c) {
+    setGeometry(controlRect(c, scale));
     setMaxLength(std::numeric_limits<int>::max());
     setAlignment(c.Alignment == Align::Centre ? Qt::AlignCenter
                  : c.Alignment == Align::Right ? Qt::AlignRight | Qt::AlignVCenter
                                                : Qt::AlignLeft | Qt::AlignVCenter);
-    if (c.Font) setFont(qfont(*c.Font));
+    if (c.Font) {
+        QFont f = qfont(*c.Font);
+        if (scale != 1.0) f.setPixelSize(std::max(1, static_cast<int>(std::lround(fontPixels(*c.Font) * scale))));
+        setFont(f);
+    }
     QPalette pal = palette();
     pal.setColor(QPalette::Base, qcolor(c.backColor()));
     pal.setColor(QPalette::Text, qcolor(c.foreColor()));

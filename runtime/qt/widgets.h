@@ -11,7 +11,7 @@ namespace smk::qt {
 class Button : public QPushButton {
     Q_OBJECT
 public:
-    Button(const Control& c, QWidget* parent);
+    Button(const Control& c, double scale, QWidget* parent);
     const Control& control() const { return c_; }
 
 protected:
@@ -20,12 +20,13 @@ protected:
 
 private:
     const Control& c_;
+    double scale_;
 };
 
 class Field : public QLineEdit {
     Q_OBJECT
 public:
-    Field(const Control& c, QWidget* parent);
+    Field(const Control& c, double scale, QWidget* parent);
     const Control& control() const { return c_; }
 
 private:

@@ -1,10 +1,13 @@
 #include "window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 #include "fonts.h"
 #include "pictures.h"
@@ -15,11 +18,30 @@
 
 namespace smk::qt {
 
-ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen) {
+namespace {
+
+// Room left around a window for its frame and the desktop's panels when fitting it to a display.
+constexpr int kFrameAllowanceX = 16, kFrameAllowanceY = 48;
+
+// The scale at which a screen fits the display's available area: 1 on any display large enough,
+// otherwise the largest that fits, the same horizontally and vertically.
+double fitScale(const ScreenDef& def) {
+    const QScreen* display = QGuiApplication::primaryScreen();
+    if (!display) return 1.0;
+    const QRect area = display->availableGeometry();
+    const double sx = (area.width() - kFrameAllowanceX) / px(def.ClientWidth);
+    const double sy = (area.height() - kFrameAllowanceY) / px(def.ClientHeight);
+    return std::clamp(std::min(sx, sy), 0.25, 1.0);
+}
+
+}  // namespace
+
+ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen), scale_(fitScale(screen.def())) {
     const ScreenDef& def = screen.def();
     setWindowTitle(qstr(def.Caption));
     setWindowIcon(programIcon());
-    setFixedSize(pxRound(def.ClientWidth), pxRound(def.ClientHeight));
+    setFixedSize(static_cast<int>(std::lround(px(def.ClientWidth) * scale_)),
+                 static_cast<int>(std::lround(px(def.ClientHeight) * scale_)));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 
@@ -28,17 +50,18 @@ ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen) {
     for (int i = static_cast<int>(def.controls.size()) - 1; i >= 0; --i) {
         const Control& c = def.controls[static_cast<std::size_t>(i)];
         if (c.kind == Kind::CommandButton) {
-            auto* b = new Button(c, this);
+            auto* b = new Button(c, scale_, this);
             connect(b, &QPushButton::clicked, this, [this, i] { screen_.click(i); });
             widgets_[static_cast<std::size_t>(i)] = b;
         } else if (c.kind == Kind::TextBox) {
-            auto* f = new Field(c, this);
+            auto* f = new Field(c, scale_, this);
             connect(f, &QLineEdit::textChanged, this, [this, i](const QString& t) {
                 screen_.typed(i, std::u16string(reinterpret_cast<const char16_t*>(t.utf16()), static_cast<std::size_t>(t.size())));
             });
             widgets_[static_cast<std::size_t>(i)] = f;
         }
         if (QWidget* w = widgets_[static_cast<std::size_t>(i)]) {
+            w->setAccessibleName(qstr(spokenName(screen_, i)));
             w->raise();
             w->installEventFilter(this);
         }
@@ -52,6 +75,24 @@ ScreenWindow::ScreenWindow(Screen& screen) : QWidget(nullptr), screen_(screen) {
 QWidget* ScreenWindow::widget(int control) const {
     if (control < 0 || static_cast<std::size_t>(control) >= widgets_.size()) return nullptr;
     return widgets_[static_cast<std::size_t>(control)];
+}
+
+QPoint ScreenWindow::pointOf(std::int32_t x, std::int32_t y) const {
+    return {static_cast<int>(std::lround(px(x) * scale_)), static_cast<int>(std::lround(px(y) * scale_))};
+}
+
+QRect ScreenWindow::rectOf(int control) const {
+    return controlRect(screen_.def().controls[static_cast<std::size_t>(control)], scale_);
+}
+
+void ScreenWindow::controlChanged(int control) {
+    if (!QAccessible::isActive()) return;
+    QAccessibleEvent reorder(this, QAccessible::ObjectReorder);  // a label or picture came or went
+    QAccessible::updateAccessibility(&reorder);
+    if (QWidget* w = widget(control)) {
+        QAccessibleEvent e(w, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&e);
+    }
 }
 
 void ScreenWindow::focusFirst() {
@@ -78,6 +119,7 @@ void ScreenWindow::paintEvent(QPaintEvent* e) {
     QPainter p(this);
     p.setClipRegion(e->region());
     p.fillRect(rect(), qcolor(screen_.def().backColor()));
+    p.scale(scale_, scale_);  // from here on, unscaled logical pixels
     for (int i = static_cast<int>(screen_.def().controls.size()) - 1; i >= 0; --i) paintControl(p, i);
 }
 
@@ -108,7 +150,7 @@ void ScreenWindow::paintControl(QPainter& p, int i) {
         const QSizeF size = c.Stretch ? r.size() : naturalSize(*s.picture);
         p.save();
         p.setClipRect(r, Qt::IntersectClip);
-        p.drawPixmap(r.topLeft(), picture(*s.picture, size, devicePixelRatioF()));
+        p.drawPixmap(r.topLeft(), picture(*s.picture, size, devicePixelRatioF() * scale_));
         p.restore();
         return;
     }
@@ -138,12 +180,12 @@ void ScreenWindow::paintControl(QPainter& p, int i) {
 
 void ScreenWindow::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    pressed_ = hitTest(screen_, twips(e->position().x()), twips(e->position().y()));
+    pressed_ = hitTest(screen_, twips(e->position().x() / scale_), twips(e->position().y() / scale_));
 }
 
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    const int under = hitTest(screen_, twips(e->position().x()), twips(e->position().y()));
+    const int under = hitTest(screen_, twips(e->position().x() / scale_), twips(e->position().y() / scale_));
     const int pressed = pressed_;
     pressed_ = -2;
     if (under >= 0 && under == pressed) screen_.click(under);

@@ -17,6 +17,14 @@ public:
     QWidget* widget(int control) const;
     void focusFirst();
     void centreOnDisplay();
+    // 1, or less where the display is too small for the window: everything is drawn smaller alike.
+    double scale() const { return scale_; }
+    // A point of the client area in twips, as a point of this widget.
+    QPoint pointOf(std::int32_t x, std::int32_t y) const;
+    // The part of the widget a control occupies.
+    QRect rectOf(int control) const;
+    // Tells a screen reader that a control's name or visibility changed.
+    void controlChanged(int control);
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -29,6 +37,7 @@ private:
     void paintControl(QPainter& p, int i);
 
     Screen& screen_;
+    double scale_ = 1.0;
     std::vector<QWidget*> widgets_;  // by stored position; null for graphical controls
     int pressed_ = -2;               // control under the last press; -2 for none
 };
