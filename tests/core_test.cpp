@@ -72,7 +72,7 @@ TEST(Layout, ButtonsCentreTheBlockVertically) {
 
 // --- A small screen for hit testing, focus and operations ------------------------------------
 
-constexpr Asset kPic{":/none.svg", AssetFormat::Metafile, 100, 100};
+constexpr Asset kPic{":/none.svg", AssetFormat::Metafile, 100, 100, u"картинка"};
 
 void noteClick(Screen& s) { s.setCaption("Label1", s.caption("Label1") + u"!"); }
 
@@ -364,7 +364,7 @@ constexpr Control kSpokenControls[] = {
     TextBox("Text1").at(0, 0, 100, 100).says(u"слово").tab(4),
 };
 constexpr ScreenDef kSpoken{.name = "Main", .Caption = u"Spoken", .ClientWidth = 9000, .ClientHeight = 9000,
-                            .controls = kSpokenControls};
+                            .controls = kSpokenControls, .handlers = {}};
 const ScreenDef* const kSpokenProgram[] = {&kSpoken};
 
 TEST(Spoken, CaptionsPicturesAndGivenNames) {
