@@ -21,6 +21,7 @@ void QtHost::shown(Screen& s, bool firstTime) {
     ScreenWindow* w = window(s);
     if (!w) return;
     if (firstTime) w->centreOnDisplay();
+    w->prerenderPictures();
     w->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) w->raise();  // offscreen has no stacking
     w->activateWindow();

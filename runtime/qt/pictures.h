@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <vector>
 
 #include "runtime/model.h"
 
@@ -12,6 +13,9 @@ namespace smk::qt {
 // The asset rendered to fill `logical` (logical pixels, stretched without keeping proportions) at
 // device pixel ratio `dpr`. Transparent where a metafile paints nothing.
 QPixmap picture(const Asset& asset, QSizeF logical, qreal dpr);
+// Renders the pictures not cached yet side by side on all cores, so that a screen shown for the
+// first time finds them ready.
+void prerender(const std::vector<std::pair<const Asset*, QSizeF>>& pictures, qreal dpr);
 // The asset's natural size in logical pixels.
 QSizeF naturalSize(const Asset& asset);
 // Whether the asset's file exists and parses.

@@ -93,6 +93,17 @@ void ScreenWindow::controlChanged(int control) {
     }
 }
 
+void ScreenWindow::prerenderPictures() {
+    std::vector<std::pair<const Asset*, QSizeF>> pictures;
+    const auto& controls = screen_.def().controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const LiveControl& s = screen_.state(static_cast<int>(i));
+        if (controls[i].kind == Kind::Image && s.visible && s.picture)
+            pictures.emplace_back(s.picture, controls[i].Stretch ? controlRectF(controls[i]).size() : naturalSize(*s.picture));
+    }
+    prerender(pictures, devicePixelRatioF() * scale_);
+}
+
 void ScreenWindow::focusFirst() {
     if (QWidget* w = widget(screen_.focused())) w->setFocus(Qt::OtherFocusReason);
 }

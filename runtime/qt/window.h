@@ -16,6 +16,8 @@ public:
     // The widget of a windowed control (stored position), or null.
     QWidget* widget(int control) const;
     void focusFirst();
+    // Renders the pictures of the visible images that are not cached yet, all cores at once.
+    void prerenderPictures();
     void centreOnDisplay();
     // 1, or less where the display is too small for the window: everything is drawn smaller alike.
     double scale() const { return scale_; }
