@@ -65,8 +65,7 @@ private slots:
             QVERIFY2(!p.caption("FrmZ1", blank).empty(), blank);
         // The task buttons of the menu at their drawn places.
         p.button("FrmZ1", "Command2")->click();
-        auto* menu = p.window("Main");
-        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->pointOf(240 + 5535 / 2, 8040 + 615 / 2));
+        p.clickAt("Main", 240 + 5535 / 2, 8040 + 615 / 2);
         QCOMPARE(p.visibleScreens(), std::vector<std::string>{"FrmZ9"});
     }
 

@@ -27,13 +27,20 @@ qt::Field* Program::field(std::string_view s, std::string_view control) {
     return qobject_cast<qt::Field*>(window(s)->widget(screen(s).def().find(control)));
 }
 
+namespace {
+// A click at a point of a window goes, as on a desktop, to the widget that lies there.
+void clickWindowAt(QWidget* w, QPoint pt) {
+    QWidget* child = w->childAt(pt);
+    QWidget* target = child ? child : w;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(w, pt));
+}
+}  // namespace
+
 void Program::clickControl(std::string_view s, std::string_view control, int index) {
-    QTest::mouseClick(window(s), Qt::LeftButton, {}, window(s)->rectOf(screen(s).def().find(control, index)).center());
+    clickWindowAt(window(s), window(s)->rectOf(screen(s).def().find(control, index)).center());
 }
 
-void Program::clickAt(std::string_view s, std::int32_t x, std::int32_t y) {
-    QTest::mouseClick(window(s), Qt::LeftButton, {}, window(s)->pointOf(x, y));
-}
+void Program::clickAt(std::string_view s, std::int32_t x, std::int32_t y) { clickWindowAt(window(s), window(s)->pointOf(x, y)); }
 
 bool Program::visible(std::string_view s, std::string_view control, int index) {
     return screen(s).state(screen(s).def().find(control, index)).visible;

@@ -191,14 +191,21 @@ void ScreenWindow::paintControl(QPainter& p, int i) {
     }
 }
 
+// The window itself receives presses only where no button or field widget lies. A point where a
+// windowed control's rectangle and its widget, rounded to whole pixels, disagree belongs to neither.
+int ScreenWindow::graphicalAt(QPointF pos) const {
+    const int i = hitTest(screen_, twips(pos.x() / scale_), twips(pos.y() / scale_));
+    return i >= 0 && widget(i) ? -1 : i;
+}
+
 void ScreenWindow::mousePressEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    pressed_ = hitTest(screen_, twips(e->position().x() / scale_), twips(e->position().y() / scale_));
+    pressed_ = graphicalAt(e->position());
 }
 
 void ScreenWindow::mouseReleaseEvent(QMouseEvent* e) {
     if (e->button() != Qt::LeftButton) return;
-    const int under = hitTest(screen_, twips(e->position().x() / scale_), twips(e->position().y() / scale_));
+    const int under = graphicalAt(e->position());
     const int pressed = pressed_;
     pressed_ = -2;
     if (under >= 0 && under == pressed) screen_.click(under);

@@ -40,6 +40,7 @@ protected:
 
 private:
     void paintControl(QPainter& p, int i);
+    int graphicalAt(QPointF pos) const;
 
     Screen& screen_;
     double scale_ = 1.0;
