@@ -7,7 +7,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("smekalka"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Смекалка"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.smekalka.Smekalka"));
     QApplication::setWindowIcon(smk::qt::programIcon());
     return smk::qt::runProgram();
