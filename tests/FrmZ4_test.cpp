@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
-#include <QFontDatabase>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>

@@ -107,7 +107,6 @@ namespace {
 
 constexpr int kMargin = 3;  // inside the sunken edge
 std::u16string u16(const QString& s) { return {reinterpret_cast<const char16_t*>(s.utf16()), static_cast<std::size_t>(s.size())}; }
-QString qs(std::u16string_view s) { return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size())); }
 // What typing may put into a field: printable characters, spaces included; no control characters.
 QString typable(const QString& t) {
     QString out;
@@ -133,8 +132,8 @@ Field::Field(const Control& c, double scale, QWidget* parent) : QWidget(parent),
     setCursor(Qt::IBeamCursor);
 }
 
-QString Field::text() const { return qs(buffer_.text()); }
-QString Field::selectedText() const { return qs(buffer_.selectedText()); }
+QString Field::text() const { return qstr(buffer_.text()); }
+QString Field::selectedText() const { return qstr(buffer_.selectedText()); }
 
 void Field::edited(bool changed) {
     update();
@@ -211,7 +210,7 @@ std::size_t Field::firstShown() const {
     const std::u16string& t = buffer_.text();
     const QFontMetricsF fm(font_);
     const double room = textArea().width();
-    if (t.size() <= kShortText && fm.horizontalAdvance(qs(t)) <= room) return scroll_ = 0;
+    if (t.size() <= kShortText && fm.horizontalAdvance(qstr(t)) <= room) return scroll_ = 0;
     const std::size_t cur = buffer_.cursor();
     if (scroll_ > cur) scroll_ = cur;
     // Walk back from the cursor while the characters fit; never measure more than fits.
@@ -220,7 +219,7 @@ std::size_t Field::firstShown() const {
     while (start > 0) {
         std::size_t prev = start - 1;
         if (prev > 0 && QChar::isLowSurrogate(t[prev]) && QChar::isHighSurrogate(t[prev - 1])) --prev;
-        w += fm.horizontalAdvance(qs(std::u16string_view(t).substr(prev, start - prev)));
+        w += fm.horizontalAdvance(qstr(std::u16string_view(t).substr(prev, start - prev)));
         if (w > room) break;
         start = prev;
     }
@@ -248,7 +247,7 @@ void Field::paintEvent(QPaintEvent*) {
     std::size_t last = first;
     for (double w = 0; last < t.size() && w <= area.width(); ++last) w += fm.horizontalAdvance(QChar(t[last]));
     const std::size_t shownEnd = std::min(t.size(), last + 2);
-    const QString shown = qs(std::u16string_view(t).substr(first, shownEnd - first));
+    const QString shown = qstr(std::u16string_view(t).substr(first, shownEnd - first));
     const double width = fm.horizontalAdvance(shown);
     double x = area.left();
     if (first == 0 && width <= area.width()) {
@@ -258,7 +257,7 @@ void Field::paintEvent(QPaintEvent*) {
     const double baseline = area.top() + (area.height() - fm.height()) / 2 + fm.ascent();
     auto xAt = [&](std::size_t pos) {
         pos = std::clamp(pos, first, shownEnd);
-        return x + fm.horizontalAdvance(qs(std::u16string_view(t).substr(first, pos - first)));
+        return x + fm.horizontalAdvance(qstr(std::u16string_view(t).substr(first, pos - first)));
     };
 
     p.setClipRect(area);
@@ -290,7 +289,7 @@ void Field::mousePressEvent(QMouseEvent* e) {
     const QFontMetricsF fm(font_);
     const std::size_t first = firstShown();
     const QRectF area = textArea();
-    const QString all = qs(std::u16string_view(t).substr(first, std::min<std::size_t>(t.size() - first, kShortText)));
+    const QString all = qstr(std::u16string_view(t).substr(first, std::min<std::size_t>(t.size() - first, kShortText)));
     double x = area.left();
     const double width = fm.horizontalAdvance(all);
     if (first == 0 && width <= area.width() && c_.Alignment == Align::Centre) x += (area.width() - width) / 2;
