@@ -189,7 +189,7 @@ private slots:
         const int image = def.find("Image1");
         const Control& ic = def.controls[static_cast<std::size_t>(image)];
         QVERIFY(s.state(image).picture);
-        const QImage pic = qt::picture(*s.state(image).picture, qt::controlRectF(ic).size(), dpr).toImage();
+        const QImage pic = qt::picture(*s.state(image).picture, qt::controlRectF(ic).size(), dpr);
         const QPoint origin = devRect(ic, dpr).topLeft();
         auto yellow = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) < 60; };
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -120,10 +121,44 @@ private slots:
         }
     }
 
+    // Every picture a screen shows at ratio 1 or 2 was rendered ahead of time by the build, and what
+    // the program unpacks is exactly what it would render from the SVG.
+    void prerenderedPicturesAreTheSvgRendered() {
+        for (const ScreenDef* s : program())
+            for (const Control& c : s->controls)
+                if (c.Picture)
+                    for (qreal dpr : {1.0, 2.0}) {
+                        const QString path = qt::prerenderedPath(*c.Picture, qt::pixelSize(qt::drawnSize(c, *c.Picture), dpr));
+                        QVERIFY2(QResource(path).isValid(), qPrintable(path + " was not rendered ahead of time"));
+                    }
+
+        const auto refs = referenced();
+        int compared = 0;
+        QDirIterator it(QStringLiteral(":/rasters"), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            const qsizetype at = path.lastIndexOf(QLatin1Char('@'));
+            const QString file = QStringLiteral(":/") + path.mid(10, at - 10);  // after ":/rasters/"
+            const QStringList wh = path.mid(at + 1).split(QLatin1Char('x'));
+            QVERIFY2(refs.count(file) && wh.size() == 2, qPrintable(path));
+            const Asset& asset = *refs.at(file).first;
+            const QSize pixels(wh[0].toInt(), wh[1].toInt());
+            const QByteArray raw = QResource(path).uncompressedData();
+            QCOMPARE(raw.size(), qsizetype{pixels.width()} * pixels.height() * 4);
+            const QImage stored(reinterpret_cast<const uchar*>(raw.constData()), pixels.width(), pixels.height(),
+                                pixels.width() * 4, QImage::Format_ARGB32_Premultiplied);
+            QVERIFY2(stored == qt::renderPicture(asset, pixels), qPrintable(path + " differs from its SVG rendered now"));
+            const QImage unpacked = qt::picture(asset, QSizeF(pixels), 1.0);
+            QVERIFY2(unpacked.convertToFormat(QImage::Format_ARGB32_Premultiplied) == stored, qPrintable(path + " unpacked wrongly"));
+            ++compared;
+        }
+        QVERIFY(compared > 100);
+    }
+
     // The program draws from a cache: the same size comes back without rendering again.
     void picturesAreCachedPerSize() {
-        QPixmap a = qt::picture(kWindowIcon, QSizeF(40, 30), 2.0);
-        QPixmap b = qt::picture(kWindowIcon, QSizeF(40, 30), 2.0);
+        QImage a = qt::picture(kWindowIcon, QSizeF(40, 30), 2.0);
+        QImage b = qt::picture(kWindowIcon, QSizeF(40, 30), 2.0);
         QCOMPARE(a.cacheKey(), b.cacheKey());
         QCOMPARE(a.size(), QSize(80, 60));
         QCOMPARE(a.devicePixelRatio(), 2.0);

@@ -17,6 +17,12 @@
 //   size          of the program's executable.
 // Internal: bench --child startup | --child screens (QT_SCALE_FACTOR set by the driver).
 #include <QApplication>
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_START_INSTRUMENTATION
+#define CALLGRIND_STOP_INSTRUMENTATION
+#endif
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -26,6 +32,7 @@
 #include <cstdio>
 #include <cstring>
 #include <elf.h>
+#include <sys/resource.h>
 #include <fcntl.h>
 #include <map>
 #include <spawn.h>
@@ -211,9 +218,13 @@ int childScreens(int argc, char** argv) {
     if (!waitForPaint(pc, menuWindow)) { std::fprintf(stderr, "bench: the menu was never painted\n"); return 1; }
     std::printf("rss start %ld\n", residentKb());
     int shown = 1;
+    // With a screen's name after "screens", only that screen is opened, and only its first showing
+    // is measured by callgrind (started with --instr-atstart=no).
+    const std::string only = argc > 3 ? argv[3] : "";
     for (std::size_t k = 1; k < app.screens().size(); ++k) {
         const ScreenDef* def = app.screens()[k];
         const std::string button = "Command" + std::to_string(k);
+        if (def && !only.empty() && def->name != only) continue;
         if (!def) {
             std::printf("absent %zu\n", k);
             continue;
@@ -222,10 +233,23 @@ int childScreens(int argc, char** argv) {
         if (!open) { std::fprintf(stderr, "bench: the menu has no %s\n", button.c_str()); return 1; }
         const auto t0 = Clock::now();
         const double c0 = cpuMs();
+        rusage u0;
+        getrusage(RUSAGE_SELF, &u0);
+        CALLGRIND_START_INSTRUMENTATION;
         open->click();
         Screen* s = app.find(def->name);
         qt::ScreenWindow* w = s ? host.window(*s) : nullptr;
         if (!w || !waitForPaint(pc, w)) { std::fprintf(stderr, "bench: %.*s was never painted\n", int(def->name.size()), def->name.data()); return 1; }
+        CALLGRIND_STOP_INSTRUMENTATION;
+        if (!only.empty()) {
+            rusage u1;
+            getrusage(RUSAGE_SELF, &u1);
+            auto ms = [](timeval a, timeval b) { return (b.tv_sec - a.tv_sec) * 1e3 + (b.tv_usec - a.tv_usec) / 1e3; };
+            std::printf("show %.*s %.1f ms: user %.1f ms, system %.1f ms, %ld page faults\n", int(def->name.size()),
+                        def->name.data(), msSince(t0), ms(u0.ru_utime, u1.ru_utime), ms(u0.ru_stime, u1.ru_stime),
+                        u1.ru_minflt - u0.ru_minflt);
+            return 0;
+        }
         std::printf("show %.*s %.4f %.4f\n", int(def->name.size()), def->name.data(), msSince(t0), cpuMs() - c0);
         ++shown;
         if (def->name == "FrmZ2" || def->name == "FrmZ8") clickEveryPicture(*s, w, pc);

@@ -32,12 +32,18 @@ std::map<std::tuple<std::string_view, std::uint32_t, std::uint16_t, bool>, Entry
     return c;
 }
 
+// The face itself where it is installed, else the embedded face that stands in for it. Asked once
+// per face: each question goes through fontconfig's substitution rules.
 QString family(std::string_view face) {
+    static std::map<std::string_view, QString> known;
+    if (auto it = known.find(face); it != known.end()) return it->second;
     QString name = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
-    if (QFontDatabase::hasFamily(name)) return name;
-    if (face == "Comic Sans MS") return QStringLiteral("Smekalka Comic");
-    if (face == "Garamond") return QStringLiteral("Smekalka Garamond");
-    return QStringLiteral("Smekalka Sans");  // "MS Sans Serif"
+    if (!QFontDatabase::hasFamily(name)) {
+        if (face == "Comic Sans MS") name = QStringLiteral("Smekalka Comic");
+        else if (face == "Garamond") name = QStringLiteral("Smekalka Garamond");
+        else name = QStringLiteral("Smekalka Sans");  // "MS Sans Serif"
+    }
+    return known.emplace(face, name).first->second;
 }
 
 Entry& entry(const FontDef& f) {

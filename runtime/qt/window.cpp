@@ -99,7 +99,7 @@ void ScreenWindow::prerenderPictures() {
     for (std::size_t i = 0; i < controls.size(); ++i) {
         const LiveControl& s = screen_.state(static_cast<int>(i));
         if (controls[i].kind == Kind::Image && s.visible && s.picture)
-            pictures.emplace_back(s.picture, controls[i].Stretch ? controlRectF(controls[i]).size() : naturalSize(*s.picture));
+            pictures.emplace_back(s.picture, drawnSize(controls[i], *s.picture));
     }
     prerender(pictures, devicePixelRatioF() * scale_);
 }
@@ -160,10 +160,9 @@ void ScreenWindow::paintControl(QPainter& p, int i) {
     case Kind::Image: {
         if (!s.visible || !s.picture) return;
         const QRectF r = controlRectF(c);
-        const QSizeF size = c.Stretch ? r.size() : naturalSize(*s.picture);
         p.save();
         p.setClipRect(r, Qt::IntersectClip);
-        p.drawPixmap(r.topLeft(), picture(*s.picture, size, devicePixelRatioF() * scale_));
+        p.drawImage(r.topLeft(), picture(*s.picture, drawnSize(c, *s.picture), devicePixelRatioF() * scale_));
         p.restore();
         return;
     }
