@@ -155,6 +155,24 @@ private slots:
         QVERIFY(compared > 100);
     }
 
+    // A screen's pictures are unpacked side by side into memory they share: each must come out
+    // whole and apart from its neighbours, at both ratios.
+    void picturesUnpackedTogetherAreEachTheirOwn() {
+        for (qreal dpr : {1.0, 2.0})
+            for (const ScreenDef* s : program()) {
+                std::vector<std::pair<const Asset*, QSizeF>> shown;
+                for (const Control& c : s->controls)
+                    if (c.Picture) shown.emplace_back(c.Picture, qt::drawnSize(c, *c.Picture));
+                qt::prerender(shown, dpr);
+                for (const auto& [asset, size] : shown) {
+                    const QImage img = qt::picture(*asset, size, dpr);
+                    QVERIFY2(img.convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                                 qt::renderPicture(*asset, qt::pixelSize(size, dpr)),
+                             asset->file.data());
+                }
+            }
+    }
+
     // The program draws from a cache: the same size comes back without rendering again.
     void picturesAreCachedPerSize() {
         QImage a = qt::picture(kWindowIcon, QSizeF(40, 30), 2.0);
