@@ -32,13 +32,15 @@ std::map<std::tuple<std::string_view, std::uint32_t, std::uint16_t, bool>, Entry
     return c;
 }
 
-// The face itself where it is installed, else the embedded face that stands in for it. Asked once
-// per face: each question goes through fontconfig's substitution rules.
+// The face itself where it is installed under its own name, else the embedded face that stands in
+// for it. The installed families are looked through by name: QFontDatabase::hasFamily would follow
+// fontconfig's substitution rules (3 M instructions a question) and take a face that a rule
+// merely puts in its place.
 QString family(std::string_view face) {
     static std::map<std::string_view, QString> known;
     if (auto it = known.find(face); it != known.end()) return it->second;
     QString name = QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
-    if (!QFontDatabase::hasFamily(name)) {
+    if (!QFontDatabase::families().contains(name, Qt::CaseInsensitive)) {
         if (face == "Comic Sans MS") name = QStringLiteral("Smekalka Comic");
         else if (face == "Garamond") name = QStringLiteral("Smekalka Garamond");
         else name = QStringLiteral("Smekalka Sans");  // "MS Sans Serif"
