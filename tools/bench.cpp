@@ -15,7 +15,8 @@
 //   keystrokes    the right words typed into three fields of exercise 4, one character at a time;
 //   memory        resident set after start, and after all ten screens have been shown (scale 2);
 //   size          of the program's executable.
-// Internal: bench --child startup | --child screens (QT_SCALE_FACTOR set by the driver).
+// Internal: bench --child startup | --child screens [SCREEN] (QT_SCALE_FACTOR set by the driver;
+// with SCREEN, only that screen's first showing, for callgrind --instr-atstart=no).
 #include <QApplication>
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>

@@ -19,16 +19,6 @@ namespace smk::qt {
 
 namespace {
 
-QSvgRenderer* renderer(const Asset& asset) {
-    static QHash<const Asset*, std::shared_ptr<QSvgRenderer>> renderers;
-    auto it = renderers.find(&asset);
-    if (it == renderers.end()) {
-        auto r = std::make_shared<QSvgRenderer>(QString::fromUtf8(asset.file.data(), static_cast<qsizetype>(asset.file.size())));
-        it = renderers.insert(&asset, r);
-    }
-    return it->get();
-}
-
 struct Key {
     const Asset* asset;
     int w, h;
@@ -138,11 +128,10 @@ QImage renderPicture(const Asset& asset, QSize pixels) {
     return img;
 }
 
-bool pictureValid(const Asset& asset) { return renderer(asset)->isValid(); }
-
 // Rendered pictures are kept up to this many bytes: the menu's and those of the last screens shown
 // (at scale 2 the menu holds 5.5 MB, the largest exercise 4.4 MB). Beyond it the least recently
-// drawn go first, so a screen not seen for a while renders its pictures again when shown.
+// drawn go first, so a screen not seen for a while unpacks (or renders) its pictures again when
+// shown.
 constexpr qint64 kCacheBytes = 12 << 20;
 
 namespace {
@@ -163,24 +152,17 @@ Key keyOf(const Asset& asset, QSizeF logical, qreal dpr) {
     return {&asset, s.width(), s.height()};
 }
 
-// Unpacks a picture rendered ahead of time into `out` (exactly `size` bytes).
+// Unpacks a picture rendered ahead of time into `out` (exactly `size` bytes). rcc packs them with
+// zstd; one it left as it was (too small to gain) is copied.
 bool unpack(const QResource& raster, uchar* out, qint64 size) {
     if (raster.uncompressedSize() != size) return false;
     const auto n = static_cast<std::size_t>(size);
-    switch (raster.compressionAlgorithm()) {
-    case QResource::ZstdCompression:
+    if (raster.compressionAlgorithm() == QResource::ZstdCompression)
         return ZSTD_decompress(out, n, raster.data(), static_cast<std::size_t>(raster.size())) == n;
-    case QResource::NoCompression:
-        if (raster.size() != size) return false;
-        std::memcpy(out, raster.data(), n);
-        return true;
-    default: {
-        const QByteArray data = raster.uncompressedData();
-        if (data.size() != size) return false;
-        std::memcpy(out, data.constData(), n);
-        return true;
-    }
-    }
+    const QByteArray data = raster.uncompressedData();
+    if (data.size() != size) return false;
+    std::memcpy(out, data.constData(), n);
+    return true;
 }
 
 // Fills `img` (the picture's size, not shared) with the picture rendered ahead of time by the

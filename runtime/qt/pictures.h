@@ -25,13 +25,11 @@ QString prerenderedPath(const Asset& asset, QSize pixels);
 // The asset rendered to fill `logical` (logical pixels, stretched without keeping proportions) at
 // device pixel ratio `dpr`. Transparent where a metafile paints nothing.
 QImage picture(const Asset& asset, QSizeF logical, qreal dpr);
-// Renders the pictures not cached yet side by side on all cores, so that a screen shown for the
-// first time finds them ready.
+// Unpacks (or, at other ratios, renders) the pictures not cached yet side by side on all cores, so
+// that a screen shown for the first time finds them ready.
 void prerender(const std::vector<std::pair<const Asset*, QSizeF>>& pictures, qreal dpr);
 // The asset's natural size in logical pixels.
 QSizeF naturalSize(const Asset& asset);
-// Whether the asset's file exists and parses.
-bool pictureValid(const Asset& asset);
 // The sizes of the window icon, in pixels, and the icon itself.
 inline constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128};
 const QIcon& programIcon();
